@@ -1,17 +1,101 @@
-// Placeholder until the code page 936 tables land: ASCII only.
+// GBK (code page 936) <-> UTF-16 with our own copy of Windows' tables
+// (Cp936Tables.h), so that both builds give what MultiByteToWideChar and
+// WideCharToMultiByte give on Windows, invalid input included.
+#include <array>
+#include <cstdint>
+
+#include "platform/text/Cp936Tables.h"
 #include "platform/text/Encoding.h"
 
 namespace voz::text {
 
+namespace {
+
+constexpr char16_t kUnknown = u'?';
+
+// Column of a trail byte in cp936::kDoubleByte, or -1 when the byte cannot
+// follow a lead byte.
+constexpr int TrailIndex(unsigned char b) {
+  if (b < 0x40 || b == 0x7F || b == 0xFF) return -1;
+  return b < 0x7F ? b - 0x40 : b - 0x41;
+}
+
+// A short row would be padded with NULs, which would decode silently.
+constexpr bool EveryCodeHasACharacter() {
+  for (const auto& row : cp936::kDoubleByte) {
+    for (int t = 0; t < cp936::kTrailCount; ++t) {
+      if (row[t] == 0) return false;
+    }
+  }
+  return true;
+}
+static_assert(EveryCodeHasACharacter());
+static_assert(TrailIndex(0xFE) == cp936::kTrailCount - 1);
+
+// UTF-16 code unit -> code: one byte below 0x100, else lead << 8 | trail.
+using EncodeTable = std::array<std::uint16_t, 0x10000>;
+
+EncodeTable BuildEncodeTable() {
+  EncodeTable table;
+  table.fill(kUnknown);
+  for (unsigned b = 0; b < 0x80; ++b) table[b] = static_cast<std::uint16_t>(b);
+  table[cp936::kByte80] = 0x80;
+  table[cp936::kByteFF] = 0xFF;
+  for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
+    for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+      const int t = TrailIndex(static_cast<unsigned char>(trail));
+      if (t < 0) continue;
+      table[cp936::kDoubleByte[lead - 0x81][t]] = static_cast<std::uint16_t>(lead << 8 | trail);
+    }
+  }
+  for (const auto& fit : cp936::kBestFit) table[fit.character] = fit.code;
+  return table;
+}
+
+// Built at first use (thread-safe static initialisation): 128 KB that
+// programs reading but never writing GBK do not pay for.
+const EncodeTable& Encoder() {
+  static const EncodeTable table = BuildEncodeTable();
+  return table;
+}
+
+}  // namespace
+
 std::u16string GbkToUtf16(std::string_view gbk) {
   std::u16string out;
-  for (unsigned char c : gbk) out.push_back(c < 0x80 ? c : u'?');
+  out.reserve(gbk.size());
+  const size_t n = gbk.size();
+  for (size_t i = 0; i < n; ++i) {
+    const auto b = static_cast<unsigned char>(gbk[i]);
+    if (b < 0x80) {
+      out.push_back(b);
+    } else if (b == 0x80) {
+      out.push_back(cp936::kByte80);
+    } else if (b == 0xFF) {
+      out.push_back(cp936::kByteFF);
+    } else if (i + 1 == n || gbk[i + 1] == '\0') {
+      // 0x81..0xFE are lead bytes. One at the end, or before a NUL (which
+      // Windows keeps), is '?'.
+      out.push_back(kUnknown);
+    } else {
+      // Windows takes any other second byte with the lead byte, even one
+      // that cannot be a trail byte: the pair becomes one '?'.
+      const int t = TrailIndex(static_cast<unsigned char>(gbk[++i]));
+      out.push_back(t < 0 ? kUnknown : cp936::kDoubleByte[b - 0x81][t]);
+    }
+  }
   return out;
 }
 
 std::string Utf16ToGbk(std::u16string_view utf16) {
+  const EncodeTable& table = Encoder();
   std::string out;
-  for (char16_t c : utf16) out.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+  out.reserve(utf16.size() * 2);
+  for (const char16_t c : utf16) {
+    const std::uint16_t code = table[c];
+    if (code > 0xFF) out.push_back(static_cast<char>(code >> 8));
+    out.push_back(static_cast<char>(code & 0xFF));
+  }
   return out;
 }
 
