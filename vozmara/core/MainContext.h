@@ -1,0 +1,36 @@
+// Everything the main window's logic works on, gathered so that handlers
+// take one argument. The program fills it with Win32 adapters, tests with
+// fakes.
+#pragma once
+
+#include "platform/ui/Controls.h"
+#include "speech/SpeechRecognizer.h"
+#include "speech/SpeechSynthesizer.h"
+#include "vozmara/core/Platform.h"
+#include "vozmara/core/ProgramState.h"
+#include "vozmara/library/CommandLibrary.h"
+
+namespace voz::files {
+class FileSystem;
+}
+
+namespace voz::core {
+
+struct MainContext {
+  ui::Controls& window;
+  ProgramState& state;
+  library::CommandLibrary& library;
+  speech::SpeechRecognizer& recognizer;
+  speech::SpeechSynthesizer& voice;
+  Settings& settings;
+  Dialogs& dialogs;
+  Tray& tray;
+  SystemVolume& volume;
+  ProcessList& processes;
+  PointerWindows& pointer;
+  Program& program;
+  MainWindowExtras& extras;
+  files::FileSystem& fs;
+};
+
+}  // namespace voz::core
