@@ -59,44 +59,79 @@ const EncodeTable& Encoder() {
   return table;
 }
 
-}  // namespace
-
-std::u16string GbkToUtf16(std::string_view gbk) {
-  std::u16string out;
-  out.reserve(gbk.size());
+// Calls emit(unit) for each UTF-16 unit of the GBK text, as Windows
+// decodes it (always one unit per character: the code page has nothing
+// beyond the BMP).
+template <typename Emit>
+inline void DecodeGbk(std::string_view gbk, Emit&& emit) {
   const size_t n = gbk.size();
   for (size_t i = 0; i < n; ++i) {
     const auto b = static_cast<unsigned char>(gbk[i]);
     if (b < 0x80) {
-      out.push_back(b);
+      emit(b);
     } else if (b == 0x80) {
-      out.push_back(cp936::kByte80);
+      emit(cp936::kByte80);
     } else if (b == 0xFF) {
-      out.push_back(cp936::kByteFF);
+      emit(cp936::kByteFF);
     } else if (i + 1 == n || gbk[i + 1] == '\0') {
       // 0x81..0xFE are lead bytes. One at the end, or before a NUL (which
       // Windows keeps), is '?'.
-      out.push_back(kUnknown);
+      emit(kUnknown);
     } else {
       // Windows takes any other second byte with the lead byte, even one
       // that cannot be a trail byte: the pair becomes one '?'.
       const int t = TrailIndex(static_cast<unsigned char>(gbk[++i]));
-      out.push_back(t < 0 ? kUnknown : cp936::kDoubleByte[b - 0x81][t]);
+      emit(t < 0 ? kUnknown : cp936::kDoubleByte[b - 0x81][t]);
     }
   }
+}
+
+}  // namespace
+
+// The conversions write through a pointer into a buffer sized for the worst
+// case and trim it afterwards: an INI file is decoded on every refresh.
+
+std::u16string GbkToUtf16(std::string_view gbk) {
+  std::u16string out(gbk.size(), u'\0');
+  char16_t* p = out.data();
+  DecodeGbk(gbk, [&p](char16_t c) { *p++ = c; });
+  out.resize(static_cast<size_t>(p - out.data()));
+  return out;
+}
+
+std::string GbkToUtf8(std::string_view gbk) {
+  // At most three UTF-8 bytes per GBK byte (0x80 is U+20AC).
+  std::string out(gbk.size() * 3, '\0');
+  char* p = out.data();
+  DecodeGbk(gbk, [&p](char16_t c) {
+    if (c < 0x80) {
+      *p++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+      *p++ = static_cast<char>(0xC0 | (c >> 6));
+      *p++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      *p++ = static_cast<char>(0xE0 | (c >> 12));
+      *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      *p++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+  });
+  out.resize(static_cast<size_t>(p - out.data()));
   return out;
 }
 
 std::string Utf16ToGbk(std::u16string_view utf16) {
   const EncodeTable& table = Encoder();
-  std::string out;
-  out.reserve(utf16.size() * 2);
+  std::string out(utf16.size() * 2, '\0');
+  char* p = out.data();
   for (const char16_t c : utf16) {
     const std::uint16_t code = table[c];
-    if (code > 0xFF) out.push_back(static_cast<char>(code >> 8));
-    out.push_back(static_cast<char>(code & 0xFF));
+    if (code > 0xFF) *p++ = static_cast<char>(code >> 8);
+    *p++ = static_cast<char>(code & 0xFF);
   }
+  out.resize(static_cast<size_t>(p - out.data()));
   return out;
 }
+
+std::string Utf8ToGbk(std::string_view utf8) { return Utf16ToGbk(Utf8ToUtf16(utf8)); }
 
 }  // namespace voz::text

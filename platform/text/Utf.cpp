@@ -56,45 +56,55 @@ char32_t DecodeUtf8(std::string_view s, size_t& i) {
   return cp;
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
+// Writes one code point as UTF-8 at p, returning the end.
+char* PutUtf8(char* p, char32_t cp) {
   if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
+    *p++ = static_cast<char>(cp);
   } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    *p++ = static_cast<char>(0xC0 | (cp >> 6));
+    *p++ = static_cast<char>(0x80 | (cp & 0x3F));
   } else if (cp < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    *p++ = static_cast<char>(0xE0 | (cp >> 12));
+    *p++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    *p++ = static_cast<char>(0x80 | (cp & 0x3F));
   } else {
-    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    *p++ = static_cast<char>(0xF0 | (cp >> 18));
+    *p++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    *p++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    *p++ = static_cast<char>(0x80 | (cp & 0x3F));
   }
+  return p;
 }
 
 }  // namespace
 
+// Both directions write into a buffer sized for the worst case (one UTF-16
+// unit per UTF-8 byte; three UTF-8 bytes per UTF-16 unit) and trim it.
+
 std::u16string Utf8ToUtf16(std::string_view utf8) {
-  std::u16string out;
-  out.reserve(utf8.size());
+  std::u16string out(utf8.size(), u'\0');
+  char16_t* p = out.data();
   for (size_t i = 0; i < utf8.size();) {
+    if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+      *p++ = static_cast<unsigned char>(utf8[i++]);
+      continue;
+    }
     const char32_t cp = DecodeUtf8(utf8, i);
     if (cp >= 0x10000) {
       const char32_t v = cp - 0x10000;
-      out.push_back(static_cast<char16_t>(0xD800 | (v >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 | (v & 0x3FF)));
+      *p++ = static_cast<char16_t>(0xD800 | (v >> 10));
+      *p++ = static_cast<char16_t>(0xDC00 | (v & 0x3FF));
     } else {
-      out.push_back(static_cast<char16_t>(cp));
+      *p++ = static_cast<char16_t>(cp);
     }
   }
+  out.resize(static_cast<size_t>(p - out.data()));
   return out;
 }
 
 std::string Utf16ToUtf8(std::u16string_view utf16) {
-  std::string out;
-  out.reserve(utf16.size() * 3);
+  std::string out(utf16.size() * 3, '\0');
+  char* p = out.data();
   for (size_t i = 0; i < utf16.size(); ++i) {
     char32_t cp = utf16[i];
     if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
@@ -104,8 +114,9 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
     } else if (cp >= 0xD800 && cp <= 0xDFFF) {
       cp = kReplacement;
     }
-    AppendUtf8(out, cp);
+    p = PutUtf8(p, cp);
   }
+  out.resize(static_cast<size_t>(p - out.data()));
   return out;
 }
 
@@ -120,8 +131,5 @@ bool IsValidUtf8(std::string_view bytes) {
   }
   return true;
 }
-
-std::string GbkToUtf8(std::string_view gbk) { return Utf16ToUtf8(GbkToUtf16(gbk)); }
-std::string Utf8ToGbk(std::string_view utf8) { return Utf16ToGbk(Utf8ToUtf16(utf8)); }
 
 }  // namespace voz::text

@@ -130,11 +130,19 @@ TEST(Gbk, EveryUnitEncodesToOneCharacter) {
   EXPECT_EQ(exact, 128 + 2 + 126 * 190);
 }
 
-TEST(GbkUtf8, ComposesBothSteps) {
-  EXPECT_EQ(GbkToUtf8("\xC3\xFC\xC1\xEE\xBF\xE2.edb \x80"), "命令库.edb €");
+TEST(GbkUtf8, ConvertsThroughUtf16) {
+  EXPECT_EQ(GbkToUtf8("\xC3\xFC\xC1\xEE\xBF\xE2.edb \x80\xA1\xA4"), "命令库.edb €·");
   EXPECT_EQ(Utf8ToGbk("参数.ini"), "\xB2\xCE\xCA\xFD.ini");
   EXPECT_EQ(Utf8ToGbk("\xFF" "a\xE4\xB8"), "?a?");  // ill-formed UTF-8: U+FFFD, not in GBK
+  EXPECT_EQ(Utf8ToGbk("😀"), "??");
   EXPECT_EQ(GbkToUtf8("k\x81=v"), "k?v");
+  // GbkToUtf8 has its own loop; it must agree with the two steps everywhere.
+  for (unsigned a = 0; a < 256; ++a) {
+    for (unsigned b = 0; b < 256; ++b) {
+      const std::string gbk{static_cast<char>(a), static_cast<char>(b), static_cast<char>(a)};
+      ASSERT_EQ(GbkToUtf8(gbk), Utf16ToUtf8(GbkToUtf16(gbk))) << std::hex << a << ' ' << b;
+    }
+  }
 }
 
 }  // namespace
