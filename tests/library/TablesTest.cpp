@@ -11,20 +11,26 @@
 namespace voz::library {
 namespace {
 
+std::string Join(std::string_view a, std::string_view b, std::string_view c = {}) {
+  std::string joined(a);
+  joined.append(b).append(c);
+  return joined;
+}
+
 TEST(KeyNameList, HoldsTheEditorsEntriesInListOrder) {
   const auto keys = KeyNameList();
   ASSERT_EQ(keys.size(), 87u);
   // Digits, letters and F keys run in blocks of consecutive codes.
   for (int i = 0; i < 10; ++i) {
-    EXPECT_EQ(keys[static_cast<size_t>(i)].name, "键" + std::to_string(i));
+    EXPECT_EQ(keys[static_cast<size_t>(i)].name, Join("键", std::to_string(i)));
     EXPECT_EQ(keys[static_cast<size_t>(i)].code, 0x30 + i);
   }
   for (int i = 0; i < 26; ++i) {
-    EXPECT_EQ(keys[static_cast<size_t>(10 + i)].name, std::string(1, static_cast<char>('A' + i)) + "键");
+    EXPECT_EQ(keys[static_cast<size_t>(10 + i)].name, Join(std::string(1, static_cast<char>('A' + i)), "键"));
     EXPECT_EQ(keys[static_cast<size_t>(10 + i)].code, 0x41 + i);
   }
   for (int i = 0; i < 16; ++i) {
-    EXPECT_EQ(keys[static_cast<size_t>(36 + i)].name, "F" + std::to_string(i + 1) + "键");
+    EXPECT_EQ(keys[static_cast<size_t>(36 + i)].name, Join("F", std::to_string(i + 1), "键"));
     EXPECT_EQ(keys[static_cast<size_t>(36 + i)].code, 0x70 + i);
   }
   // The rest, in the editor's order (Home before End, 右中括号键 before 斜杠键).
