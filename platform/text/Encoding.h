@@ -18,7 +18,11 @@ std::string Utf16ToUtf8(std::u16string_view utf16);
 
 // GBK (code page 936) <-> UTF-16, the same result as Windows'
 // MultiByteToWideChar(936, 0, ...) and WideCharToMultiByte(936, 0, ...)
-// with the default replacement character '?'.
+// with the default replacement character '?'. Decoding: a lead byte
+// (0x81..0xFE) at the end or before NUL gives '?'; with any other byte that
+// is no trail byte (below 0x40, 0x7F, 0xFF) it gives one '?' for both bytes,
+// so "\x81=" loses the '='. Encoding: characters outside the code page become
+// a best-fit character ('a' for U+00AA) or '?', each surrogate half one '?'.
 std::u16string GbkToUtf16(std::string_view gbk);
 std::string Utf16ToGbk(std::u16string_view utf16);
 

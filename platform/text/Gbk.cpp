@@ -33,29 +33,29 @@ static_assert(EveryCodeHasACharacter());
 static_assert(TrailIndex(0xFE) == cp936::kTrailCount - 1);
 
 // UTF-16 code unit -> code: one byte below 0x100, else lead << 8 | trail.
-using EncodeTable = std::array<std::uint16_t, 0x10000>;
+// Built in place at first use (thread-safe static initialisation): 128 KB
+// that programs reading but never writing GBK do not pay for.
+struct EncodeTable {
+  std::array<std::uint16_t, 0x10000> code;
 
-EncodeTable BuildEncodeTable() {
-  EncodeTable table;
-  table.fill(kUnknown);
-  for (unsigned b = 0; b < 0x80; ++b) table[b] = static_cast<std::uint16_t>(b);
-  table[cp936::kByte80] = 0x80;
-  table[cp936::kByteFF] = 0xFF;
-  for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
-    for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
-      const int t = TrailIndex(static_cast<unsigned char>(trail));
-      if (t < 0) continue;
-      table[cp936::kDoubleByte[lead - 0x81][t]] = static_cast<std::uint16_t>(lead << 8 | trail);
+  EncodeTable() {
+    code.fill(kUnknown);
+    for (unsigned b = 0; b < 0x80; ++b) code[b] = static_cast<std::uint16_t>(b);
+    code[cp936::kByte80] = 0x80;
+    code[cp936::kByteFF] = 0xFF;
+    for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
+      for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+        const int t = TrailIndex(static_cast<unsigned char>(trail));
+        if (t < 0) continue;
+        code[cp936::kDoubleByte[lead - 0x81][t]] = static_cast<std::uint16_t>(lead << 8 | trail);
+      }
     }
+    for (const auto& fit : cp936::kBestFit) code[fit.character] = fit.code;
   }
-  for (const auto& fit : cp936::kBestFit) table[fit.character] = fit.code;
-  return table;
-}
+};
 
-// Built at first use (thread-safe static initialisation): 128 KB that
-// programs reading but never writing GBK do not pay for.
 const EncodeTable& Encoder() {
-  static const EncodeTable table = BuildEncodeTable();
+  static const EncodeTable table;
   return table;
 }
 
@@ -124,7 +124,7 @@ std::string Utf16ToGbk(std::u16string_view utf16) {
   std::string out(utf16.size() * 2, '\0');
   char* p = out.data();
   for (const char16_t c : utf16) {
-    const std::uint16_t code = table[c];
+    const std::uint16_t code = table.code[c];
     if (code > 0xFF) *p++ = static_cast<char>(code >> 8);
     *p++ = static_cast<char>(code & 0xFF);
   }
