@@ -1,9 +1,11 @@
 // A main window's logic wired to in-memory fakes of everything it touches.
 #pragma once
 
+#include <cstdio>
 #include <deque>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/files/MemoryFileSystem.h"
@@ -15,6 +17,7 @@
 #include "vozmara/core/IniSettings.h"
 #include "vozmara/core/MainContext.h"
 #include "vozmara/core/MainWindowDesign.h"
+#include "vozmara/core/Operations.h"
 
 namespace voz::core::testing {
 
@@ -132,6 +135,69 @@ struct FakeProgram final : Program, MainWindowExtras {
   void* NativeHandle() override { return nullptr; }
 };
 
+// Records every action as one line, so tests compare exact key codes,
+// click points and command lines.
+struct FakeActions final : Input, Clipboard, Shell, WindowMessages, SystemUtilities, Questions, MuteSwitch {
+  std::vector<std::string> done;
+  std::string clipboard;
+  bool answerYes = true;
+  bool utilitiesSucceed = true;
+  files::MemoryFileSystem* fs = nullptr;  // where snapshots are written
+
+  static std::string Join(const std::vector<int>& keys) {
+    std::string out;
+    for (int k : keys) {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "%s%02X", out.empty() ? "" : "+", k);
+      out += hex;
+    }
+    return out;
+  }
+  void PressKeys(const std::vector<int>& keys) override { done.push_back("keys " + Join(keys)); }
+  void Click(int x, int y, ClickKind kind) override {
+    done.push_back("click " + std::to_string(x) + "," + std::to_string(y) + " " +
+                   std::to_string(static_cast<int>(kind)));
+  }
+  bool SetText(const std::string& text) override {
+    clipboard = text;
+    done.push_back("clipboard " + text);
+    return true;
+  }
+  void Open(const std::string& target) override { done.push_back("open " + target); }
+  void Run(const std::string& commandLine) override { done.push_back("run " + commandLine); }
+  std::string DesktopFolder() override { return "C:\\Desktop"; }
+  std::string FavoritesFolder() override { return "C:\\Favorites"; }
+  void Shutdown(ShutdownKind kind) override { done.push_back("shutdown " + std::to_string(static_cast<int>(kind))); }
+  void ReplaceSelection(std::uintptr_t window, const std::string& text) override {
+    done.push_back("replace " + std::to_string(window) + " " + text);
+  }
+  void ClickButton(std::uintptr_t window) override { done.push_back("button " + std::to_string(window)); }
+  bool ClearHistory() override {
+    done.push_back("clear history");
+    return utilitiesSucceed;
+  }
+  bool DeleteTemporaryFiles() override {
+    done.push_back("delete temporary files");
+    return utilitiesSucceed;
+  }
+  void MinimizeAllWindows() override { done.push_back("minimize all"); }
+  void RestoreAllWindows() override { done.push_back("restore all"); }
+  bool ScreenSnapshot(const std::string& path) override {
+    done.push_back("snapshot " + path);
+    if (fs) fs->files[path] = "picture";
+    return true;
+  }
+  bool AskYesNo(const std::string& text, const std::string& title) override {
+    done.push_back("ask " + text + " " + title);
+    return answerYes;
+  }
+  bool SetMute(bool muted) override {
+    done.push_back(muted ? "mute" : "unmute");
+    return true;
+  }
+  std::vector<std::string> Take() { return std::exchange(done, {}); }
+};
+
 struct CoreFixture {
   files::MemoryFileSystem fs;
   ui::FakeControls window{MainWindowDesign()};
@@ -151,8 +217,13 @@ struct CoreFixture {
   FakeProcesses processes;
   FakePointer pointer;
   FakeProgram program;
-  MainContext c{window, state, library, recognizer, voice, settings, dialogs, tray, volume,
-                processes, pointer, program, program, fs};
+  FakeActions actionsDone;
+  ActionPlatform actions{actionsDone, actionsDone, actionsDone, actionsDone, actionsDone, actionsDone, actionsDone};
+  Operations operations;
+  MainContext c{window, state, library, recognizer, voice, settings, dialogs, tray, volume, processes,
+                pointer, program, program, fs, actions, operations};
+
+  CoreFixture() { actionsDone.fs = &fs; }
 
   // "参数.ini" holding the given GBK bytes.
   void SetSettingsFile(const std::string& gbkBytes) { fs.files[settings.Path()] = gbkBytes; }

@@ -6,6 +6,7 @@
 #include "platform/ui/Controls.h"
 #include "speech/SpeechRecognizer.h"
 #include "speech/SpeechSynthesizer.h"
+#include "vozmara/core/ActionPlatform.h"
 #include "vozmara/core/Platform.h"
 #include "vozmara/core/ProgramState.h"
 #include "vozmara/library/CommandLibrary.h"
@@ -15,6 +16,8 @@ class FileSystem;
 }
 
 namespace voz::core {
+
+class Operations;
 
 struct MainContext {
   ui::Controls& window;
@@ -31,6 +34,9 @@ struct MainContext {
   Program& program;
   MainWindowExtras& extras;
   files::FileSystem& fs;
+  ActionPlatform& actions;
+  // The operations behind menu entries; built-in commands call the same ones.
+  const Operations& operations;
 };
 
 }  // namespace voz::core

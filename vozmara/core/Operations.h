@@ -28,6 +28,10 @@ class Operations {
   std::map<int, Operation> operations_;
 };
 
+// Built-in command 22 opens the weather window at once, without the
+// connection test of the menu entry: its own operation id.
+inline constexpr int kOpenWeatherAtOnce = -22;
+
 // The operations of the main window itself: control, window, training, the
 // engine download window.
 void RegisterMainWindowOperations(Operations& operations);

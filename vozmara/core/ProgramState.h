@@ -8,6 +8,14 @@
 
 namespace voz::core {
 
+// While number-entry mode is on, the library's pause and resume phrases
+// remembered when it began: the phrase list then holds numbers only.
+struct NumberEntryState {
+  bool on = false;
+  std::string pausePhrase;
+  std::string resumePhrase;
+};
+
 // PhraseList lives with the command library (library::CommandLibrary::Phrases).
 struct ProgramState {
   std::vector<std::string> VoiceList;
@@ -16,6 +24,7 @@ struct ProgramState {
   std::uintptr_t ChatInputWindow = 0;
   std::uintptr_t ChatSendButton = 0;
   int ReadAloudPaused = 0;
+  NumberEntryState numberEntry;
 };
 
 }  // namespace voz::core
