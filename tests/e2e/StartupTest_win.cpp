@@ -15,12 +15,14 @@ using namespace core;
 std::string DesignMenus(const std::string& userMenus = "") {
   std::string menus;
   auto item = [&](int depth, const std::string& caption, int id, const char* flags = "") {
-    menus += std::string(static_cast<size_t>(depth) * 2, ' ') + caption + " #" + std::to_string(id);
+    menus += std::string(static_cast<size_t>(depth) * 2, ' ') + caption;
+    if (id != 0) menus += " #" + std::to_string(id);
     if (*flags) menus += std::string(" [") + flags + "]";
     menus += "\n";
   };
+  auto popup = [&](int depth, const std::string& caption) { item(depth, caption, 0, "P"); };
   auto separator = [&] { menus += "  ----\n"; };
-  item(0, "语音控制", 语音控制菜单, "P");
+  popup(0, "语音控制");
   item(1, "开始控制", 开始控制);
   item(1, "暂停控制", 暂停控制, "G");
   item(1, "继续控制", 继续控制, "G");
@@ -29,13 +31,13 @@ std::string DesignMenus(const std::string& userMenus = "") {
   item(1, "显示最前", 显示最前);
   item(1, "隐藏窗口", 隐藏窗口);
   item(1, "退出程序", 退出程序);
-  item(0, "基本设置", 基本设置菜单, "P");
+  popup(0, "基本设置");
   item(1, "选择用户", 选择用户);
   item(1, "声音训练", 声音训练);
   item(1, "训练备份", 训练备份);
   item(1, "编辑命令", 编辑命令);
   item(1, "定义菜单", 定义菜单);
-  item(0, "附加功能", 附加功能菜单, "P");
+  popup(0, "附加功能");
   item(1, "屏幕截图", 屏幕截图);
   item(1, "语音朗读", 语音朗读);
   item(1, "人机对话", 人机对话);
@@ -50,11 +52,11 @@ std::string DesignMenus(const std::string& userMenus = "") {
   item(1, "天气预报", 天气预报);
   item(1, "七十二变", 七十二变);
   item(1, "Shutora", 启动Shutora);
-  item(0, "我的菜单", 我的菜单菜单, "P");
+  popup(0, "我的菜单");
   menus += userMenus;
-  item(0, "系统帮助", 系统帮助菜单, "P");
+  popup(0, "系统帮助");
   item(1, "使用说明", 使用说明);
-  item(1, "动画演示", 动画演示菜单, "P");
+  popup(1, "动画演示");
   item(2, "下载解压", 下载解压);
   item(2, "安装引擎", 安装引擎);
   item(2, "软件设置", 软件设置);

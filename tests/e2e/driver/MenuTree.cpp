@@ -24,7 +24,7 @@ bool ToInt(std::string_view text, int& value) {
 
 const MenuEntry* FindIn(const std::vector<MenuEntry>& entries, int id) {
   for (const auto& entry : entries) {
-    if (!entry.separator && entry.id == id) return &entry;
+    if (!entry.separator && !entry.popup && entry.id == id) return &entry;
     if (const MenuEntry* found = FindIn(entry.children, id)) return found;
   }
   return nullptr;
@@ -37,7 +37,9 @@ void RenderInto(const std::vector<MenuEntry>& entries, int depth, std::string& o
       out += "----\n";
       continue;
     }
-    out += entry.caption + " #" + std::to_string(entry.id);
+    out += entry.caption;
+    // A pop-up has no command of its own.
+    if (!entry.popup) out += " #" + std::to_string(entry.id);
     std::string flags;
     if (entry.popup) flags += 'P';
     if (entry.disabled) flags += 'G';

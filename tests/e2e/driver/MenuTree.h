@@ -24,12 +24,13 @@ struct MenuEntry {
 struct MenuTree {
   std::vector<MenuEntry> top;
 
-  // The first entry with that id, searched depth first; null when none.
+  // The first command entry with that id, searched depth first; null when
+  // none.
   const MenuEntry* Find(int id) const;
 
   // One line per entry, two spaces of indent per level: "----" for a
-  // separator, else "<caption> #<id>" and then " [PGC]" with those flags
-  // that are set.
+  // separator, "<caption> [P...]" for a pop-up, else "<caption> #<id>"; then
+  // " [PGC]" with those flags that are set.
   std::string Render() const;
 };
 

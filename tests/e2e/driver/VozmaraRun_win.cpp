@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "tests/e2e/driver/IniText.h"
+#include "tests/e2e/driver/MessageBoxProbe.h"
 #include "tests/e2e/driver/Paths.h"
 #include "tests/e2e/driver/Wait.h"
 #include "tests/e2e/driver/VozmaraRun.h"
@@ -32,13 +33,14 @@ bool VozmaraRun::Launch(const StartOptions& options, std::string* error) {
 bool VozmaraRun::Start(const StartOptions& options, std::string* error) {
   if (!Launch(options, error)) return false;
   Hwnd found = nullptr;
-  // A window that answers a message has finished its creation: creation
-  // runs before the thread reads its first message.
+  // The window is shown when its creation is complete; a message box
+  // shown during the creation stops it half-way until it is answered.
   WaitUntil(
       [&] {
         if (!process_.Running()) return true;
         found = FindTopWindow(process_.Id(), kMainWindowClass);
-        return found != nullptr && Send(found, WM_NULL, 0, 0, 500).has_value();
+        return found != nullptr && Send(found, WM_NULL, 0, 0, 500).has_value() &&
+               (IsShown(found) || FindMessageBox(process_.Id()).has_value());
       },
       kStartTimeout);
   if (!process_.Running()) {
@@ -47,6 +49,10 @@ bool VozmaraRun::Start(const StartOptions& options, std::string* error) {
   }
   if (found == nullptr) {
     if (error) *error = "no window of class VozmaraMainWindow appeared";
+    return false;
+  }
+  if (!IsShown(found) && !FindMessageBox(process_.Id())) {
+    if (error) *error = "the main window was not shown in time";
     return false;
   }
   window_ = AppWindow(found, process_.Id());
