@@ -1,5 +1,6 @@
 // Pictures: decoding file bytes with the Windows Imaging Component, and
 // reading the program's own picture resources.
+#include <windows.h>
 #include <wincodec.h>
 
 #include "vozmara/core/win/Adapters_win.h"

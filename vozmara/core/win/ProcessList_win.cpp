@@ -1,4 +1,5 @@
 // The running processes' executable names, from a Toolhelp snapshot.
+#include <windows.h>
 #include <tlhelp32.h>
 
 #include "platform/ui/Win32Window.h"

@@ -2,6 +2,7 @@
 // for the left and right channel, else the winmm mixer's master volume (Wine
 // implements the first only in part: GetChannelCount and the setters answer
 // E_NOTIMPL there, while its mixer works inside one process).
+#include <windows.h>
 #include <endpointvolume.h>
 #include <mmdeviceapi.h>
 #include <mmsystem.h>

@@ -4,6 +4,7 @@
 // registered message RegisterWindowMessageW(L"TaskbarCreated"). The owner
 // window answers it by calling Show again with the current icon and tip:
 // the update then fails and Show adds the icon anew.
+#include <windows.h>
 #include <shellapi.h>
 
 #include <cwchar>
