@@ -1,5 +1,7 @@
 #include "speech/Phrases.h"
 
+#include <algorithm>
+
 namespace voz::speech {
 
 std::vector<PhraseEntry> PhrasesFromTexts(const std::vector<std::string>& texts) {
@@ -62,6 +64,29 @@ std::string ResolveUtterance(const std::vector<PhraseEntry>& phrases, std::strin
     }
   }
   return std::string(utterance);
+}
+
+std::vector<RuleTransition> PlanCommandRule(const std::vector<PhraseEntry>& phrases,
+                                            const std::function<bool(const std::string& word)>& pronounceable) {
+  std::vector<RuleTransition> plan;
+  for (size_t i = 0; i < phrases.size(); ++i) {
+    for (auto& form : SpokenFormsOf(phrases[i])) {
+      const auto words = LexicalWords(form);
+      if (std::all_of(words.begin(), words.end(), pronounceable)) {
+        plan.push_back({std::move(form), static_cast<std::uint32_t>(i)});
+      }
+    }
+  }
+  return plan;
+}
+
+std::optional<std::string> CommandResultText(const std::vector<std::string>& committedTexts, std::uint32_t index,
+                                             const std::optional<std::string>& carriedText) {
+  if (index < committedTexts.size() && (!carriedText || *carriedText == committedTexts[index])) {
+    return committedTexts[index];
+  }
+  if (carriedText && !carriedText->empty()) return carriedText;
+  return std::nullopt;
 }
 
 }  // namespace voz::speech

@@ -43,7 +43,8 @@ class SpeechRecognizer {
   // True when listening has begun, also when it already was in that
   // language. Asking for the other language while listening switches to it;
   // when that language's engine is missing the result is false and listening
-  // goes on in the old one. False when the engine is missing or the
+  // goes on in the old one (an engine that is found but fails to start
+  // leaves nothing listening). False when the engine is missing or the
   // arguments are out of range.
   virtual bool Start(int language, int mode) = 0;
 
