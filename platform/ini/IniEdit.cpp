@@ -1,6 +1,9 @@
 #include "platform/ini/IniEdit.h"
 
+#include <algorithm>
 #include <optional>
+
+#include "platform/ini/IniNames.h"
 
 namespace voz::ini {
 
@@ -21,31 +24,39 @@ bool CanStore(const IniDocument& doc, std::string_view section, std::string_view
   return CanEncodeExactly(section, doc.encoding()) && CanEncodeExactly(key, doc.encoding());
 }
 
+// New text in the file's encoding.
 class Writer {
  public:
-  explicit Writer(IniEncoding encoding) : encoding_(encoding) {}
+  explicit Writer(IniEncoding encoding)
+      : encoding_(encoding), lineEnd_(Text("\r\n")), equals_(Text("=")) {}
   std::string Text(std::string_view utf8) const { return EncodeText(utf8, encoding_); }
-  std::string LineEnd() const { return Text("\r\n"); }
+  const std::string& LineEnd() const { return lineEnd_; }
+  // `name=value` without its line ending.
   std::string Entry(std::string_view nativeName, std::string_view value) const {
-    return std::string(nativeName) + Text("=") + Text(value) + LineEnd();
+    return std::string(nativeName) + equals_ + Text(value);
   }
+  std::string Header(std::string_view section) const { return Text("[") + Text(section) + Text("]") + lineEnd_; }
 
  private:
   IniEncoding encoding_;
+  std::string lineEnd_;
+  std::string equals_;
 };
 
-// The file's bytes with `insert` put after line `after` (nullopt: at the
-// end), ending that line first if it has no line ending.
-std::string InsertAfter(const IniDocument& doc, std::optional<size_t> after, const std::string& insert,
-                        const Writer& writer) {
-  const auto& lines = doc.lines();
-  const size_t split = after ? *after + 1 : lines.size();
-  std::string bytes = doc.mark();
-  for (size_t i = 0; i < split; ++i) bytes += lines[i].bytes;
-  if (split > 0 && !lines[split - 1].terminated) bytes += writer.LineEnd();
-  bytes += insert;
-  for (size_t i = split; i < lines.size(); ++i) bytes += lines[i].bytes;
-  return bytes;
+// The file with `insert` put at byte `at`, which ends a line or the file. A
+// last line without an ending gets one first; the stray odd byte at the end
+// of a UTF-16 file, which is no character, is dropped there.
+std::string InsertAt(const IniDocument& doc, size_t at, std::string_view insert, const Writer& writer) {
+  const std::string& bytes = doc.bytes();
+  std::string out = bytes.substr(0, at);
+  const size_t mark = doc.encoding() == IniEncoding::kUtf16Le ? kUtf16LeMark.size() : 0;
+  const size_t unit = writer.LineEnd().size() / 2;
+  if ((out.size() - mark) % unit != 0) out.pop_back();
+  const std::string_view lastUnit = std::string_view(out).substr(out.size() - std::min(out.size() - mark, unit));
+  if (!lastUnit.empty() && lastUnit != writer.LineEnd().substr(unit)) out += writer.LineEnd();
+  out += insert;
+  out += bytes.substr(at);
+  return out;
 }
 
 }  // namespace
@@ -58,23 +69,24 @@ IniEdit SetIniValue(const IniDocument& doc, std::string_view section, std::strin
   const Writer writer(doc.encoding());
 
   if (const auto line = doc.FindEntry(section, key)) {
-    const ParsedLine& old = doc.lines()[*line].parsed;
-    const std::string written = writer.Entry(old.nativeName, value);
+    const std::string entry = writer.Entry(doc.NativeName(*line), value);
     // Read the new line back as a reader would (trimmed, quotes off, '?' for
     // what GBK lacks): the same value means nothing to write.
-    const std::string content = written.substr(0, written.size() - writer.LineEnd().size());
-    if (ParseIniLine(content, doc.encoding()).value == old.value) return {IniEditOutcome::kUnchanged, {}};
-    std::string bytes = doc.mark();
-    for (size_t i = 0; i < doc.lines().size(); ++i) bytes += i == *line ? written : doc.lines()[i].bytes;
-    return {IniEditOutcome::kChanged, std::move(bytes)};
+    const ByteRange read = ShapeIniLine(entry, doc.encoding()).value;
+    if (DecodeText(std::string_view(entry).substr(read.begin, read.end - read.begin), doc.encoding()) ==
+        doc.Value(*line)) {
+      return {IniEditOutcome::kUnchanged, {}};
+    }
+    const std::string& bytes = doc.bytes();
+    return {IniEditOutcome::kChanged, bytes.substr(0, doc.LineBegin(*line)) + entry + writer.LineEnd() +
+                                          bytes.substr(doc.LineEnd(*line))};
   }
 
-  const std::string entry = writer.Entry(writer.Text(key), value);
+  const std::string entry = writer.Entry(writer.Text(key), value) + writer.LineEnd();
   if (const auto after = doc.FindInsertionLine(section)) {
-    return {IniEditOutcome::kChanged, InsertAfter(doc, after, entry, writer)};
+    return {IniEditOutcome::kChanged, InsertAt(doc, doc.LineEnd(*after), entry, writer)};
   }
-  const std::string header = writer.Text("[") + writer.Text(section) + writer.Text("]") + writer.LineEnd();
-  return {IniEditOutcome::kChanged, InsertAfter(doc, std::nullopt, header + entry, writer)};
+  return {IniEditOutcome::kChanged, InsertAt(doc, doc.bytes().size(), writer.Header(section) + entry, writer)};
 }
 
 }  // namespace voz::ini

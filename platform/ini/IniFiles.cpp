@@ -36,18 +36,18 @@ const IniDocument* IniFiles::Current(const std::string& path) {
   const auto stamp = fs_.Stat(path);
   if (stamp && entry.doc && entry.stamp == stamp) return &*entry.doc;
   // Read after the Stat: a change in between makes the next check read again.
-  const auto bytes = stamp ? fs_.ReadAll(path) : std::nullopt;
+  auto bytes = stamp ? fs_.ReadAll(path) : std::nullopt;
   entry.stamp = bytes ? stamp : std::nullopt;
   entry.doc.reset();
-  if (bytes) entry.doc = IniDocument::Parse(*bytes);
+  if (bytes) entry.doc = IniDocument::Parse(std::move(*bytes));
   return entry.doc ? &*entry.doc : nullptr;
 }
 
 std::string IniFiles::Read(const std::string& path, std::string_view section, std::string_view key) {
   const IniDocument* doc = Current(path);
   if (doc == nullptr) return {};
-  const std::string* value = doc->FindValue(section, key);
-  return value ? *value : std::string();
+  const auto line = doc->FindEntry(section, key);
+  return line ? std::string(doc->Value(*line)) : std::string();
 }
 
 double IniFiles::ReadNumber(const std::string& path, std::string_view section, std::string_view key) {
@@ -70,7 +70,7 @@ IniWriteStatus IniFiles::WriteItem(const std::string& path, std::string_view sec
   // that this write would otherwise undo.
   const auto bytes = fs_.ReadAll(path);
   if (!bytes && fs_.Exists(path)) return IniWriteStatus::kFailed;  // there but unreadable: keep it
-  IniDocument doc = IniDocument::Parse(bytes.value_or(std::string()));
+  const IniDocument doc = IniDocument::Parse(bytes.value_or(std::string()));
   IniEdit edit = SetIniValue(doc, section, key, value);
   if (edit.outcome == IniEditOutcome::kRefused) return IniWriteStatus::kRefused;
   if (edit.outcome == IniEditOutcome::kUnchanged) return IniWriteStatus::kUnchanged;
@@ -80,7 +80,7 @@ IniWriteStatus IniFiles::WriteItem(const std::string& path, std::string_view sec
     cache_.erase(path);
     return IniWriteStatus::kFailed;
   }
-  Remember(path, IniDocument::Parse(edit.bytes));
+  Remember(path, IniDocument::Parse(std::move(edit.bytes)));
   return IniWriteStatus::kWritten;
 }
 

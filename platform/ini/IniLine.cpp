@@ -1,35 +1,28 @@
 #include "platform/ini/IniLine.h"
 
-#include <type_traits>
-
 #include "platform/ini/IniNames.h"
 
 namespace voz::ini {
 
 namespace {
 
-struct Range {
-  size_t begin = 0;
-  size_t end = 0;
-};
-
-// Walks a line character by character in its own code units: bytes for GBK
-// (one or two per character), code units for UTF-16 (one each; surrogates
-// never look like ASCII).
-template <class Unit>
+// Walks a line character by character in code units: bytes for GBK (one or
+// two per character), little-endian pairs for UTF-16 (one unit each, as
+// surrogates never look like ASCII). Offsets count units.
 class Line {
  public:
-  Line(std::basic_string_view<Unit> units, bool doubleByte) : s_(units), doubleByte_(doubleByte) {}
+  Line(std::string_view bytes, IniEncoding encoding)
+      : bytes_(bytes), wide_(encoding == IniEncoding::kUtf16Le), size_(wide_ ? bytes.size() / 2 : bytes.size()) {}
 
-  size_t size() const { return s_.size(); }
-  char32_t At(size_t i) const { return static_cast<char32_t>(Unsigned(s_[i])); }
+  size_t size() const { return size_; }
+  size_t UnitBytes() const { return wide_ ? 2 : 1; }
 
-  // Width of the character starting at i.
+  // Width in units of the character starting at i.
   size_t Width(size_t i) const {
-    const auto u = Unsigned(s_[i]);
-    return doubleByte_ && u >= 0x81 && u <= 0xFE && i + 1 < s_.size() ? 2 : 1;
+    const unsigned u = At(i);
+    return !wide_ && u >= 0x81 && u <= 0xFE && i + 1 < size_ ? 2 : 1;
   }
-  bool IsSingle(size_t i, char32_t c) const { return Width(i) == 1 && At(i) == c; }
+  bool IsSingle(size_t i, char32_t c) const { return At(i) == c && Width(i) == 1; }
 
   // The first character c in [from, end), or end.
   size_t Find(size_t from, size_t end, char32_t c) const {
@@ -40,7 +33,7 @@ class Line {
   }
 
   // Blanks off both ends; `r` must start on a character.
-  Range Trim(Range r) const {
+  ByteRange Trim(ByteRange r) const {
     while (r.begin < r.end && IsBlankAt(r.begin)) ++r.begin;
     size_t end = r.begin;
     for (size_t i = r.begin; i < r.end; i += Width(i)) {
@@ -50,36 +43,31 @@ class Line {
   }
 
   // "x" or 'x' of two or more characters loses its one pair of quotes.
-  Range StripQuotes(Range r) const {
+  ByteRange StripQuotes(ByteRange r) const {
     if (r.begin >= r.end) return r;
-    const char32_t quote = At(r.begin);
-    if (quote != U'"' && quote != U'\'') return r;
+    const unsigned quote = At(r.begin);
+    if (quote != '"' && quote != '\'') return r;
     size_t last = r.begin;
     for (size_t i = r.begin; i < r.end; i += Width(i)) last = i;
     if (last == r.begin || !IsSingle(last, quote)) return r;
     return {r.begin + 1, last};
   }
 
-  std::basic_string_view<Unit> Slice(Range r) const { return s_.substr(r.begin, r.end - r.begin); }
-
  private:
-  static auto Unsigned(Unit u) { return static_cast<std::make_unsigned_t<Unit>>(u); }
-  bool IsBlankAt(size_t i) const { return Width(i) == 1 && IsIniBlank(At(i)); }
+  unsigned At(size_t i) const {
+    if (!wide_) return static_cast<unsigned char>(bytes_[i]);
+    return static_cast<unsigned char>(bytes_[2 * i]) | static_cast<unsigned char>(bytes_[2 * i + 1]) << 8;
+  }
+  bool IsBlankAt(size_t i) const { return IsIniBlank(At(i)) && Width(i) == 1; }
 
-  std::basic_string_view<Unit> s_;
-  bool doubleByte_;
+  std::string_view bytes_;
+  bool wide_;
+  size_t size_;
 };
 
-struct LineShape {
-  IniLineKind kind = IniLineKind::kOther;
-  Range name;
-  Range value;
-};
-
-template <class Unit>
-LineShape Shape(const Line<Unit>& line) {
+IniLineShape ShapeInUnits(const Line& line) {
   const size_t n = line.size();
-  const Range all = line.Trim({0, n});
+  const ByteRange all = line.Trim({0, n});
   if (all.begin == all.end) return {};
   if (line.IsSingle(all.begin, U';')) return {IniLineKind::kComment, {}, {}};
   if (line.IsSingle(all.begin, U'[')) {
@@ -88,32 +76,17 @@ LineShape Shape(const Line<Unit>& line) {
   }
   const size_t equals = line.Find(all.begin, n, U'=');
   if (equals == n) return {};
-  return {IniLineKind::kEntry, line.Trim({all.begin, equals}),
-          line.StripQuotes(line.Trim({equals + 1, n}))};
-}
-
-template <class Unit, class ToBytes>
-ParsedLine Parse(const Line<Unit>& line, IniEncoding encoding, ToBytes toBytes) {
-  const LineShape shape = Shape(line);
-  ParsedLine parsed;
-  parsed.kind = shape.kind;
-  if (shape.kind == IniLineKind::kSection || shape.kind == IniLineKind::kEntry) {
-    parsed.nativeName = toBytes(line.Slice(shape.name));
-    parsed.name = DecodeText(parsed.nativeName, encoding);
-  }
-  if (shape.kind == IniLineKind::kEntry) parsed.value = DecodeText(toBytes(line.Slice(shape.value)), encoding);
-  return parsed;
+  return {IniLineKind::kEntry, line.Trim({all.begin, equals}), line.StripQuotes(line.Trim({equals + 1, n}))};
 }
 
 }  // namespace
 
-ParsedLine ParseIniLine(std::string_view content, IniEncoding encoding) {
-  if (encoding == IniEncoding::kUtf16Le) {
-    const std::u16string units = BytesToUnits(content);
-    return Parse(Line<char16_t>(units, false), encoding,
-                 [](std::u16string_view part) { return UnitsToBytes(part); });
-  }
-  return Parse(Line<char>(content, true), encoding, [](std::string_view part) { return std::string(part); });
+IniLineShape ShapeIniLine(std::string_view content, IniEncoding encoding) {
+  const Line line(content, encoding);
+  IniLineShape shape = ShapeInUnits(line);
+  const size_t unit = line.UnitBytes();
+  for (ByteRange* r : {&shape.name, &shape.value}) *r = {r->begin * unit, r->end * unit};
+  return shape;
 }
 
 }  // namespace voz::ini

@@ -9,11 +9,11 @@
 // In GBK a lead byte (81-FE) and the byte after it are one character, even
 // when that byte is '[', ']', '=', a letter or a blank, so no trail byte is
 // ever taken for structure. A lead byte followed by a byte that cannot be a
-// trail byte still takes it along, as Windows' decoder does ("\x81=" is one
-// unknown character, not a key split).
+// trail byte still takes it along, as the code page 936 decoder does
+// ("\x81=" is one unknown character, not a key split).
 #pragma once
 
-#include <string>
+#include <cstddef>
 #include <string_view>
 
 #include "platform/ini/IniEncoding.h"
@@ -22,14 +22,19 @@ namespace voz::ini {
 
 enum class IniLineKind { kOther, kComment, kSection, kEntry };
 
-struct ParsedLine {
+struct ByteRange {
+  size_t begin = 0;
+  size_t end = 0;
+};
+
+// Where the parts of a line are, as byte offsets into its content.
+struct IniLineShape {
   IniLineKind kind = IniLineKind::kOther;
-  std::string name;        // UTF-8: the section name or the key name
-  std::string value;       // UTF-8: an entry's value as a reader gets it
-  std::string nativeName;  // the key name as spelled in the file's encoding
+  ByteRange name;   // the section name or the key name
+  ByteRange value;  // an entry's value as a reader gets it
 };
 
 // `content` is the line in the file's encoding, without its line ending.
-ParsedLine ParseIniLine(std::string_view content, IniEncoding encoding);
+IniLineShape ShapeIniLine(std::string_view content, IniEncoding encoding);
 
 }  // namespace voz::ini

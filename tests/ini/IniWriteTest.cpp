@@ -64,6 +64,8 @@ TEST(IniWrite, ProducesTheExactBytes) {
        Utf16File("[a]\r\nk=1\r\nn=值\r\n")},
       {"UTF-16LE new section after an LF line", Utf16File("[a]\r\n K = 1\n"), "b", "k", "\U0001F600",
        IniWriteStatus::kWritten, Utf16File("[a]\r\n K = 1\n[b]\r\nk=\U0001F600\r\n")},
+      {"UTF-16LE stray odd byte at the end dropped", Utf16File("[a]\r\nk=1") + "\x01", "a", "n", "2",
+       IniWriteStatus::kWritten, Utf16File("[a]\r\nk=1\r\nn=2\r\n")},
       {"UTF-16LE keeps every character", Utf16File("[a]\r\nk=1\r\n"), "\u0E01", "\u0E01", "\u0E01",
        IniWriteStatus::kWritten, Utf16File("[a]\r\nk=1\r\n[\u0E01]\r\n\u0E01=\u0E01\r\n")},
 
