@@ -127,10 +127,15 @@ const wchar_t kDownloadClass[] = L"VozmaraEngineDownload";
 const char kDownloadCaption[] = "语音识别引擎下载提示:";
 
 TEST(EngineDownloadWindow, ShowsTheTextAndTheLinksAndCloses) {
-  tools::ShowEngineDownloadWindow(nullptr, false);
+  HWND owner = CreateWindowExW(0, PlainClass(), L"owner", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(owner, nullptr);
+  tools::ShowEngineDownloadWindow(owner, false);  // returns at once
   HWND window = FindWindowW(kDownloadClass, ui::Wide(kDownloadCaption).c_str());
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_EQ(GetWindow(window, GW_OWNER), owner);
+  EXPECT_TRUE(IsWindowEnabled(owner));
 
   const ui::WindowDesign& design = tools::EngineDownloadDesign();
   const HWND text = GetDlgItem(window, tools::编辑框1);
@@ -161,11 +166,13 @@ TEST(EngineDownloadWindow, ShowsTheTextAndTheLinksAndCloses) {
 
   SendMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(window));
+  EXPECT_TRUE(IsWindow(owner));
+  DestroyWindow(owner);
 }
 
 TEST(EngineDownloadWindow, ModalDisablesTheOwnerUntilClosed) {
-  HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
+  HWND owner = CreateWindowExW(0, PlainClass(), L"owner", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(owner, nullptr);
   std::atomic<bool> ownerEnabledWhileOpen{true};
   std::atomic<HWND> ownerOfWindow{nullptr};

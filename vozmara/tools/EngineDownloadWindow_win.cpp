@@ -101,7 +101,8 @@ LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_DESTROY:
       // Destroyed by someone else (its owner went): a modal caller stops
       // waiting and frees the state. A window that is not modal is only
-      // destroyed that way when the program ends, and its state goes with it.
+      // destroyed that way when the main window goes at the program's end,
+      // and its state goes with the program.
       if (state && state->wait) state->wait->closed = true;
       break;
     default:
@@ -208,8 +209,13 @@ void ShowEngineDownloadWindow(void* ownerWindow, bool modal) {
   FitTextFont(*state);
   CreateLinks(*state, instance);
 
+  // Owned, so that it stays above the main window, also when that one is
+  // kept on top of all others.
+  if (owner) {
+    state->owner = owner;
+    SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+  }
   if (!modal) {
-    // Not owned, so that it lives on its own like the program's other tool windows.
     Centre(hwnd, owner);
     ShowWindow(hwnd, SW_SHOWNORMAL);
     return;
@@ -217,11 +223,7 @@ void ShowEngineDownloadWindow(void* ownerWindow, bool modal) {
 
   ModalWait wait;
   state->wait = &wait;
-  if (owner) {
-    state->owner = owner;
-    SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
-    EnableWindow(owner, FALSE);
-  }
+  if (owner) EnableWindow(owner, FALSE);
   Centre(hwnd, owner);
   ShowWindow(hwnd, SW_SHOWNORMAL);
 
