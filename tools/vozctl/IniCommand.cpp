@@ -40,7 +40,7 @@ int Set(const Args& args, files::FileSystem& fs, std::ostream& err) {
       break;
   }
   err << "vozctl: " << file << ": could not write (missing folder, read-only file or full disk?); "
-      << "the file is unchanged\n";
+      << "nothing was changed\n";
   return kExitFailure;
 }
 
