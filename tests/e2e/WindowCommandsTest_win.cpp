@@ -67,7 +67,8 @@ TEST_F(VozmaraTest, ClosingFromTheTitleBarStopsTheVoiceAndSavesNothing) {
   ASSERT_TRUE(Post(Window().Handle(), WM_CLOSE, 0, 0));
   ASSERT_TRUE(app.Process().WaitExit(kShortTimeout)) << "closing the window did not end the program";
   EXPECT_FALSE(LogEvents(app.SpeechLog(), "stop").empty()) << "the voice was not stopped";
-  EXPECT_EQ(app.Setting("主窗口", "左边"), std::nullopt);
+  EXPECT_EQ(app.Setting("主窗口", "左边"), "");
+  EXPECT_EQ(app.Setting("主窗口", "顶边"), "");
 }
 
 // The slider shows the master volume on its 0..10 scale, truncated. The

@@ -1,16 +1,15 @@
 #include "tests/e2e/driver/IniText.h"
 
-#include "platform/ini/IniDocument.h"
+#include "platform/files/FileSystem.h"
+#include "platform/ini/IniFiles.h"
 #include "platform/text/Encoding.h"
+#include "tests/e2e/driver/Paths.h"
 
 namespace voz::e2e {
 
-std::optional<std::string> IniValue(std::string_view file, std::string_view section, std::string_view key) {
-  // Read the way the programs read it: Windows' rules, GBK or a marked Unicode file.
-  const ini::IniDocument document = ini::IniDocument::Parse(file);
-  const std::string* value = document.FindValue(section, key);
-  if (value == nullptr) return std::nullopt;
-  return *value;
+std::string ReadIniValue(const std::wstring& path, std::string_view section, std::string_view key) {
+  ini::IniFiles reader(files::RealFileSystem());
+  return reader.Read(Narrow(path), section, key);
 }
 
 std::string MakeGbkIni(const std::vector<IniSection>& sections) {

@@ -1,8 +1,7 @@
-// "参数.ini" as bytes: the program keeps it in GBK. The bench reads values
-// and writes whole files the way a user's editor would.
+// "参数.ini": the bench reads values the way the program does and writes
+// whole GBK files the way a user's editor would.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -10,9 +9,10 @@
 
 namespace voz::e2e {
 
-// The value of `key` in `[section]` as the programs read it, UTF-8.
-// Nullopt when the section or key is missing.
-std::optional<std::string> IniValue(std::string_view file, std::string_view section, std::string_view key);
+// A value of the INI file at `path` as the programs read it (Windows'
+// rules, GBK or a marked Unicode file), UTF-8; "" when the file, section or
+// key is missing.
+std::string ReadIniValue(const std::wstring& path, std::string_view section, std::string_view key);
 
 struct IniSection {
   std::string name;

@@ -53,8 +53,8 @@ class VozmaraRun {
   std::vector<LogLine> WaitLogEvent(const std::string& event, const std::optional<std::string>& lastField = {}) const;
 
   std::optional<MenuTree> Menus(std::string* error) const;
-  // A value of "参数.ini" in the program folder.
-  std::optional<std::string> Setting(const std::string& section, const std::string& key) const;
+  // A value of "参数.ini" in the program folder; "" when missing.
+  std::string Setting(const std::string& section, const std::string& key) const;
 
   // Runs the folder's vozctl.exe with the arguments and waits for its end.
   ToolRun Vozctl(const std::vector<std::string>& args) const;

@@ -80,10 +80,8 @@ std::optional<MenuTree> VozmaraRun::Menus(std::string* error) const {
   return window_.Menus(folder_.File(Widen(name_ + "-menus.txt")), error);
 }
 
-std::optional<std::string> VozmaraRun::Setting(const std::string& section, const std::string& key) const {
-  const auto file = folder_.Read(kSettingsFile);
-  if (!file) return std::nullopt;
-  return IniValue(*file, section, key);
+std::string VozmaraRun::Setting(const std::string& section, const std::string& key) const {
+  return ReadIniValue(folder_.File(kSettingsFile), section, key);
 }
 
 ToolRun VozmaraRun::Vozctl(const std::vector<std::string>& args) const {
