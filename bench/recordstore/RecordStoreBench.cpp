@@ -3,6 +3,8 @@
 // Works on real files in the temporary folder.
 //
 //   recordstore_bench [RECORDS_FOR_OPEN] [RECORDS_FOR_WRITE]
+//
+// VOZ_BENCH_KEEP=1 keeps the generated files in the temporary folder.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
