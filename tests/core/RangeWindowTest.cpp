@@ -16,7 +16,7 @@ namespace {
 struct Messages final : Dialogs {
   std::vector<std::string> texts;
   void Message(const std::string& text, const std::string& title, MessageIcon icon) override {
-    EXPECT_EQ(title, kRefusedTitle);
+    EXPECT_EQ(title, kMessageTitle);
     EXPECT_EQ(icon, MessageIcon::Information);
     texts.push_back(text);
   }

@@ -24,8 +24,8 @@ inline constexpr const char* kRangeStepKey = "递增";
 
 // Numbers compare with this tolerance: "greater" means greater by more.
 inline constexpr double kNumberTolerance = 1e-7;
-// The most numbers one range may give; the recognizer's grammar and the
-// list box stay responsive well beyond it.
+// The most numbers one range may give: it bounds the list box, the phrase
+// list and the recognizer's grammar (a few readings per number).
 inline constexpr std::size_t kMaxNumbers = 10000;
 // Fractions are written with at most this many digits.
 inline constexpr int kMaxFractionDigits = 10;

@@ -72,10 +72,10 @@ bool RangeOkClicked(ui::Controls& window, Settings& settings, Dialogs& dialogs) 
   const NumberRange range{ini::IniTextToNumber(start), ini::IniTextToNumber(end), ini::IniTextToNumber(step)};
   switch (CheckRange(range)) {
     case RangeCheck::StepNotPositive:
-      dialogs.Message(kStepNotPositiveText, kRefusedTitle, MessageIcon::Information);
+      dialogs.Message(kStepNotPositiveText, kMessageTitle, MessageIcon::Information);
       return false;
     case RangeCheck::TooManyNumbers:
-      dialogs.Message(kTooManyNumbersText, kRefusedTitle, MessageIcon::Information);
+      dialogs.Message(kTooManyNumbersText, kMessageTitle, MessageIcon::Information);
       return false;
     case RangeCheck::Usable:
       break;
@@ -83,7 +83,7 @@ bool RangeOkClicked(ui::Controls& window, Settings& settings, Dialogs& dialogs) 
   // A file that cannot be written (read-only, folder gone) keeps the range
   // stored before; say so rather than let an unexpected list appear.
   if (!WriteRange(settings, start, end, step)) {
-    dialogs.Message(kNotSavedText, kRefusedTitle, MessageIcon::Information);
+    dialogs.Message(kNotSavedText, kMessageTitle, MessageIcon::Information);
   }
   return true;
 }

@@ -31,7 +31,7 @@ enum RangeControl : int {
 };
 
 inline constexpr const char* kRangeWindowClass = "VozmaraRangeWindow";
-inline constexpr const char* kRefusedTitle = "温馨提示:";
+inline constexpr const char* kMessageTitle = "温馨提示:";
 inline constexpr const char* kStepNotPositiveText = "相邻数字递增值必须大于0，请重新输入！";
 inline constexpr const char* kTooManyNumbersText = "这个范围的数字超过10000个，请缩小范围或加大递增值！";
 inline constexpr const char* kNotSavedText = "数字范围保存失败，请检查参数.ini是否只读！";
