@@ -24,6 +24,7 @@ std::vector<std::string_view> Split(std::string_view list, char separator) {
 void ParseEngines(std::string_view value, SpeechOptions& options, std::vector<std::string>& errors) {
   options.recognitionLanguages.clear();
   for (std::string_view item : Split(value, ',')) {
+    if (item.empty()) continue;
     int language = -1;
     if (item == "zh") language = kChinese;
     else if (item == "en") language = kEnglish;

@@ -1,8 +1,5 @@
 #include "speech/Voices.h"
 
-#include "speech/SpeechRecognizer.h"
-#include "speech/SpeechSynthesizer.h"
-
 namespace voz::speech {
 
 bool IsChineseLanguage(std::uint16_t langId) { return (langId & 0x3FF) == 0x04; }
@@ -56,12 +53,6 @@ int LastChineseVoice(const std::vector<VoiceInfo>& voices) {
     }
   }
   return -1;
-}
-
-std::vector<std::string> SpeechSynthesizer::VoiceNames() {
-  std::vector<std::string> names;
-  for (auto& voice : Voices()) names.push_back(std::move(voice.name));
-  return names;
 }
 
 }  // namespace voz::speech

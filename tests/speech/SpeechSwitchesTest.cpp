@@ -36,6 +36,7 @@ TEST(SpeechSwitches, Table) {
       {{"--speech-engines=en,zh,en"}, EngineKind::kSapi, {kEnglish, kChinese}, defaults, "", 0},
       {{"--speech-engines="}, EngineKind::kSapi, {}, defaults, "", 0},
       {{"--speech-engines=zh,fr"}, EngineKind::kSapi, {kChinese}, defaults, "", 1},
+      {{"--speech-engines=,en,"}, EngineKind::kSapi, {kEnglish}, defaults, "", 0},
       {{"--speech-voices=VW Lily:804;Anna:409"}, EngineKind::kSapi, both,
        {{"VW Lily", {0x804}}, {"Anna", {0x409}}}, "", 0},
       {{"--speech-voices=中文女声:0804;"}, EngineKind::kSapi, both, {{"中文女声", {0x804}}}, "", 0},
