@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -34,7 +35,11 @@ class Win32Window final : public Controls {
   // Scales a design length by the window's DPI.
   int Scale(int length) const;
 
-  // Handles what the builder owns: transparent label colours. Returns true
+  // Paints the window's background (in client coordinates) into a DC; the
+  // window's own erase and the transparent labels use it.
+  std::function<void(HDC)> paintBackground;
+
+  // Handles what the builder owns: the background and transparent labels. Returns true
   // and sets `result` when the message was handled.
   bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 

@@ -82,15 +82,20 @@ bool Win32Window::Create(HINSTANCE instance, WNDPROC procedure, void* userData, 
   ReleaseDC(nullptr, screen);
   if (dpi_ <= 0) dpi_ = 96;
 
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-    font_ = CreateFontIndirectW(&metrics.lfMessageFont);
-  }
+  // The designs are laid out for 9-point 宋体 (12 pixels at 96 dpi); the system substitutes its
+  // own Chinese face where 宋体 is missing.
+  LOGFONTW face{};
+  face.lfHeight = -MulDiv(9, dpi_, 72);
+  face.lfWeight = FW_NORMAL;
+  face.lfCharSet = GB2312_CHARSET;
+  face.lfQuality = CLEARTYPE_QUALITY;
+  lstrcpynW(face.lfFaceName, L"宋体", LF_FACESIZE);
+  font_ = CreateFontIndirectW(&face);
 
   menuBar_ = BuildMenu(design_.menuBar, false);
   hwnd_ = CreateWindowExW(0, className.c_str(), Wide(design_.caption).c_str(),
-                          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT,
+                          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+                          CW_USEDEFAULT, CW_USEDEFAULT,
                           Scale(design_.width), Scale(design_.height), nullptr, menuBar_, instance, userData);
   if (!hwnd_) return false;
 
@@ -99,6 +104,23 @@ bool Win32Window::Create(HINSTANCE instance, WNDPROC procedure, void* userData, 
   }
   for (const auto& c : design_.controls) {
     if (!IsContainer(c.kind)) CreateControl(c);
+  }
+  // New children go below their older siblings: restore the design's order (later on top), with
+  // transparent labels, which belong to the background, and then the containers at the bottom.
+  for (const auto& c : design_.controls) {
+    if (HWND control = IsContainer(c.kind) ? nullptr : Control(c.id)) {
+      SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+  }
+  for (const auto& c : design_.controls) {
+    if (HWND label = c.kind == ControlKind::TransparentLabel ? Control(c.id) : nullptr) {
+      SetWindowPos(label, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+  }
+  for (const auto& c : design_.controls) {
+    if (HWND container = IsContainer(c.kind) ? Control(c.id) : nullptr) {
+      SetWindowPos(container, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
   }
   return true;
 }
@@ -243,7 +265,6 @@ void Win32Window::CreateControl(const ControlDesign& c) {
     default:
       break;
   }
-  if (IsContainer(c.kind)) SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 HWND Win32Window::Control(int id) const { return hwnd_ ? GetDlgItem(hwnd_, id) : nullptr; }
@@ -310,11 +331,32 @@ std::string Win32Window::DescribeMenus() const {
 }
 
 bool Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == WM_ERASEBKGND) {
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+    if (paintBackground) paintBackground(dc);
+    result = 1;
+    return true;
+  }
   if (message == WM_CTLCOLORSTATIC) {
-    const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-    const ControlDesign* c = design_.Find(id);
+    HWND label = reinterpret_cast<HWND>(lParam);
+    const ControlDesign* c = design_.Find(GetDlgCtrlID(label));
     if (c && c->kind == ControlKind::TransparentLabel) {
-      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      // The window clips its children, so the label draws the background under itself first.
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      RECT r{};
+      GetWindowRect(label, &r);
+      MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+      POINT old{};
+      SetViewportOrgEx(dc, -r.left, -r.top, &old);
+      RECT client{};
+      GetClientRect(hwnd_, &client);
+      FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+      if (paintBackground) paintBackground(dc);
+      SetViewportOrgEx(dc, old.x, old.y, nullptr);
+      SetBkMode(dc, TRANSPARENT);
       result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
       return true;
     }

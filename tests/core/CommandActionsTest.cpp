@@ -137,7 +137,7 @@ TEST_F(ActionsTest, CompanionBuiltinsRunTheirMenuOperations) {
     registered.Register(id, [&ran, id](MainContext&) { ran.push_back(id); });
   }
   MainContext with{window, state, library, recognizer, voice, settings, dialogs, tray, volume, processes,
-                   pointer, program, program, fs, actions, registered};
+                   pointer, program, program, fs, actions, registered, rangeDialog};
   for (int position : {12, 13, 14, 15, 16, 18, 19, 20, 21, 22, 23, 24}) {
     RunBuiltins(with, "命令" + std::to_string(position));
   }

@@ -198,6 +198,14 @@ struct FakeActions final : Input, Clipboard, Shell, WindowMessages, SystemUtilit
   std::vector<std::string> Take() { return std::exchange(done, {}); }
 };
 
+struct FakeRangeDialog final : RangeDialog {
+  int runs = 0;
+  bool Run() override {
+    ++runs;
+    return false;
+  }
+};
+
 struct CoreFixture {
   files::MemoryFileSystem fs;
   ui::FakeControls window{MainWindowDesign()};
@@ -220,8 +228,9 @@ struct CoreFixture {
   FakeActions actionsDone;
   ActionPlatform actions{actionsDone, actionsDone, actionsDone, actionsDone, actionsDone, actionsDone, actionsDone};
   Operations operations;
+  FakeRangeDialog rangeDialog;
   MainContext c{window, state, library, recognizer, voice, settings, dialogs, tray, volume, processes,
-                pointer, program, program, fs, actions, operations};
+                pointer, program, program, fs, actions, operations, rangeDialog};
 
   CoreFixture() { actionsDone.fs = &fs; }
 

@@ -126,7 +126,7 @@ TEST(VoiceChoice, LastKnownNameThenLastChineseLanguage) {
 TEST_F(StartupTest, NoChineseVoiceTellsTheUserAndOpensTheDownloadWindowModally) {
   speech::TextSynthesizer englishOnly({{"Microsoft Zira", {0x409}}}, lineLog, fs);
   MainContext only{window, state, library, recognizer, englishOnly, settings, dialogs, tray, volume,
-                   processes, pointer, program, program, fs, actions, operations};
+                   processes, pointer, program, program, fs, actions, operations, rangeDialog};
   ASSERT_TRUE(CreateMainWindow(only));
   EXPECT_EQ(state.PreferredChineseVoice, 0);
   ASSERT_EQ(dialogs.messages.size(), 1u);

@@ -1,6 +1,7 @@
 #include "vozmara/core/ControlLifecycle.h"
 
 #include "vozmara/core/MainWindowDesign.h"
+#include "vozmara/core/NumberEntry.h"
 
 namespace voz::core {
 
@@ -51,7 +52,7 @@ void StartControl(MainContext& c) {
     c.dialogs.OpenEngineDownload(false);
     return;
   }
-  c.recognizer.SetPhrases(speech::PhrasesFromTexts(c.library.Phrases().entries));
+  c.recognizer.SetPhrases(RecognizerPhrases(c.library.Phrases(), c.state.numberEntry));
   c.extras.StartWaveform();
   EnterState(c, ControlState::Running);
 }

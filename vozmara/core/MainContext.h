@@ -9,6 +9,7 @@
 #include "vozmara/core/ActionPlatform.h"
 #include "vozmara/core/Platform.h"
 #include "vozmara/core/ProgramState.h"
+#include "vozmara/core/RangeWindow.h"
 #include "vozmara/library/CommandLibrary.h"
 
 namespace voz::files {
@@ -37,6 +38,7 @@ struct MainContext {
   ActionPlatform& actions;
   // The operations behind menu entries; built-in commands call the same ones.
   const Operations& operations;
+  RangeDialog& rangeDialog;  // 设置范围, modal
 };
 
 }  // namespace voz::core

@@ -8,11 +8,15 @@
 #include "resources/vozmara/ResourceIds.h"
 #include "speech/TextRecognizer.h"
 #include "vozmara/core/ControlLifecycle.h"
+#include "vozmara/core/Dispatch.h"
 #include "vozmara/core/MainWindowDesign.h"
+#include "vozmara/core/NumberEntry.h"
 #include "vozmara/core/RemoteProtocol.h"
 #include "vozmara/core/Startup.h"
 #include "vozmara/core/WindowCommands.h"
+#include "vozmara/core/win/ActionAdapters_win.h"
 #include "vozmara/core/win/Adapters_win.h"
+#include "vozmara/core/win/RangeDialog_win.h"
 
 namespace voz::core::win {
 
@@ -55,6 +59,7 @@ bool MainWindow::Create() {
                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
   if (!window_.Create(instance_, &MainWindow::Procedure, this, icon_)) return false;
   HWND hwnd = window_.Handle();
+  window_.paintBackground = [this](HDC dc) { PaintSkin(dc); };
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
 
   settings_ = std::make_unique<IniSettings>(iniFiles_, Directory() + kSettingsFileName);
@@ -63,14 +68,21 @@ bool MainWindow::Create() {
   volume_ = CreateSystemVolume();
   processes_ = CreateProcessList();
   pointer_ = CreatePointerWindows();
-  context_ = std::unique_ptr<MainContext>(new MainContext{window_, state_, library_, *recognizer_, voice_,
-                                                          *settings_, *dialogs_, *tray_, *volume_, *processes_,
-                                                          *pointer_, *this, *this, files::RealFileSystem()});
+  input_ = CreateInput();
+  clipboard_ = CreateClipboard();
+  shell_ = CreateShell();
+  messages_ = CreateWindowMessages();
+  utilities_ = CreateSystemUtilities();
+  questions_ = CreateQuestions(hwnd);
+  mute_ = CreateMuteSwitch();
+  actions_ = std::unique_ptr<ActionPlatform>(
+      new ActionPlatform{*input_, *clipboard_, *shell_, *messages_, *utilities_, *questions_, *mute_});
+  rangeDialog_ = CreateRangeDialog(hwnd, instance_, *settings_);
+  context_ = std::unique_ptr<MainContext>(new MainContext{
+      window_, state_, library_, *recognizer_, voice_, *settings_, *dialogs_, *tray_, *volume_, *processes_,
+      *pointer_, *this, *this, files::RealFileSystem(), *actions_, operations_, *rangeDialog_});
   RegisterMainWindowOperations(operations_);
-  recognizer_->SetRecognisedHandler([this](const std::string& text) {
-    // Recognised phrases are echoed; the actions that follow are wired by the dispatch.
-    window_.AppendText(EchoBox, "[" + text + "]\r\n");
-  });
+  recognizer_->SetRecognisedHandler([this](const std::string& text) { DispatchPhrase(*context_, text); });
 
   // The built-in skin until the creation steps find the user's.
   const std::string builtIn = ResourceBytes(instance_, IDR_SKIN);
@@ -114,13 +126,6 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_COPYDATA:
       return OnCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-    case WM_ERASEBKGND: {
-      RECT r{};
-      GetClientRect(hwnd, &r);
-      FillRect(reinterpret_cast<HDC>(wParam), &r, GetSysColorBrush(COLOR_BTNFACE));
-      PaintSkin(reinterpret_cast<HDC>(wParam));
-      return 1;
-    }
     case WM_DESTROY:
       if (!quitting_) MainWindowClosing(c);
       PostQuitMessage(0);
@@ -157,6 +162,9 @@ void MainWindow::OnCommand(int id, int notification, HWND control) {
       break;
     case ＱＱ聊天选择框:
       ChatBoxClicked(c);
+      break;
+    case 专录数字选择框:
+      NumberEntryClicked(c.window, c.library, c.settings, c.rangeDialog, c.state.numberEntry);
       break;
     default:
       break;
@@ -197,7 +205,8 @@ bool MainWindow::SetSkinPicture(const std::string& bytes) {
   if (!picture) return false;
   if (skin_) DeleteObject(skin_);
   skin_ = picture;
-  InvalidateRect(window_.Handle(), nullptr, TRUE);
+  // The children too: the background is painted under them.
+  RedrawWindow(window_.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   return true;
 }
 

@@ -60,6 +60,15 @@ class MainWindow final : public MainWindowExtras, public Program {
   std::unique_ptr<SystemVolume> volume_;
   std::unique_ptr<ProcessList> processes_;
   std::unique_ptr<PointerWindows> pointer_;
+  std::unique_ptr<Input> input_;
+  std::unique_ptr<Clipboard> clipboard_;
+  std::unique_ptr<Shell> shell_;
+  std::unique_ptr<WindowMessages> messages_;
+  std::unique_ptr<SystemUtilities> utilities_;
+  std::unique_ptr<Questions> questions_;
+  std::unique_ptr<MuteSwitch> mute_;
+  std::unique_ptr<ActionPlatform> actions_;
+  std::unique_ptr<RangeDialog> rangeDialog_;
   std::unique_ptr<MainContext> context_;
   Operations operations_;
   HBITMAP skin_ = nullptr;
