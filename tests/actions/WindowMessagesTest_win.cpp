@@ -5,6 +5,9 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include <cwchar>
+
+#include "platform/ui/Win32Window.h"
 #include "tests/actions/ActionsFixture_win.h"
 #include "tests/actions/ProbeProtocol.h"
 #include "vozmara/core/win/ActionAdapters_win.h"
@@ -27,6 +30,11 @@ class WindowMessagesTest : public ::testing::Test {
     ASSERT_FALSE(IsWindowUnicode(probe_.Control(kProbeRichId)));
     ASSERT_TRUE(IsWindowUnicode(probe_.Control(kProbeEditId)));
     RecordProperty("ansi_code_page", static_cast<int>(GetACP()));
+    wchar_t expected[16] = {};
+    if (GetEnvironmentVariableW(L"VOZ_EXPECT_ACP", expected, 16) > 0 && GetACP() != wcstoul(expected, nullptr, 10)) {
+      GTEST_SKIP() << "the ANSI code page is " << GetACP() << ", not " << ui::Narrow(expected)
+                   << ": the locale is missing (localedef -i zh_CN -f UTF-8 zh_CN.UTF-8)";
+    }
   }
 
   ProbeWindow probe_;
