@@ -14,6 +14,8 @@ using namespace core;
 struct PointingCase {
   const char* name;
   bool sendButtonFirst;
+  // gtest names the case instead of dumping its bytes.
+  friend void PrintTo(const PointingCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ChatDetectionTest : public VozmaraTest, public ::testing::WithParamInterface<PointingCase> {

@@ -54,6 +54,8 @@ struct MissingEngineCase {
   const char* engines;  // the engines the text engine has
   bool chooseEnglish;
   const char* message;
+  // gtest names the case instead of dumping its bytes.
+  friend void PrintTo(const MissingEngineCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class MissingEngineTest : public VozmaraTest, public ::testing::WithParamInterface<MissingEngineCase> {};
@@ -96,6 +98,8 @@ struct AutoControlCase {
   const char* name;
   const char* value;
   bool starts;
+  // gtest names the case instead of dumping its bytes.
+  friend void PrintTo(const AutoControlCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class AutoControlTest : public VozmaraTest, public ::testing::WithParamInterface<AutoControlCase> {};

@@ -13,6 +13,8 @@ struct SecondCopyCase {
   const char* name;
   const wchar_t* secondExe;  // the second copy's file name, in a folder of its own
   bool refused;
+  // gtest names the case instead of dumping its bytes.
+  friend void PrintTo(const SecondCopyCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class SecondCopyTest : public VozmaraTest, public ::testing::WithParamInterface<SecondCopyCase> {

@@ -1,5 +1,7 @@
 // A first start in a folder without "参数.ini": the window, the command
 // list, the menu bar and the greeting.
+#include <windows.h>
+
 #include "tests/e2e/VozmaraFixture.h"
 #include "tests/e2e/driver/IniText.h"
 #include "tests/e2e/driver/Paths.h"
@@ -89,6 +91,27 @@ TEST_F(VozmaraTest, FirstStartShowsTheDesignedWindow) {
   EXPECT_TRUE(Window().Shown(EchoBox));
   EXPECT_TRUE(Window().Shown(CommandListBox));
   EXPECT_FALSE(Window().Shown(超文本浏览框2));
+}
+
+// A control that another one covers is neither drawn nor clicked: the group
+// boxes and the status bar must lie beneath the controls placed on them.
+TEST_F(VozmaraTest, EveryControlLiesOnTopWhereItStands) {
+  ASSERT_TRUE(Start());
+  const std::pair<int, const char*> controls[] = {
+      {编辑框1, "编辑框1"},           {列表框1, "列表框1"},
+      {中文单选框, "中文单选框"},     {英文单选框, "英文单选框"},
+      {选择框1, "选择框1"},           {ＱＱ聊天选择框, "ＱＱ聊天选择框"},
+      {语音打字单选框, "语音打字单选框"}, {语音控制单选框, "语音控制单选框"},
+      {混合模式单选框, "混合模式单选框"}, {专录数字选择框, "专录数字选择框"},
+      {滑块条1, "滑块条1"},
+  };
+  for (const auto& [id, name] : controls) {
+    const Hwnd control = Window().Control(id);
+    ASSERT_NE(control, nullptr) << name;
+    const Rect r = ScreenRect(control);
+    const Hwnd top = WindowAt(r.CentreX(), r.CentreY());
+    EXPECT_EQ(top, control) << name << " lies under control #" << GetDlgCtrlID(top);
+  }
 }
 
 TEST_F(VozmaraTest, FirstStartListsTheShippedCommands) {

@@ -48,6 +48,10 @@ std::optional<long long> Send(Hwnd window, unsigned message, unsigned long long 
                               unsigned timeoutMs = 3000);
 bool Post(Hwnd window, unsigned message, unsigned long long wParam, long long lParam);
 
+// The window a mouse click at a screen point would reach first: the
+// topmost visible window there, descending into children.
+Hwnd WindowAt(int x, int y);
+
 // Moves the mouse pointer to a screen point.
 bool MovePointer(int x, int y);
 

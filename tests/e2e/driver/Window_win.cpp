@@ -112,6 +112,8 @@ bool Post(Hwnd window, unsigned message, unsigned long long wParam, long long lP
   return PostMessageW(window, message, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam)) != FALSE;
 }
 
+Hwnd WindowAt(int x, int y) { return WindowFromPoint(POINT{x, y}); }
+
 bool MovePointer(int x, int y) { return SetCursorPos(x, y) != FALSE; }
 
 }  // namespace voz::e2e
