@@ -73,7 +73,46 @@ TEST(Shell, OpenStartsAProgramByItsChinesePath) {
   const std::wstring program = ProbeCopy(L"探针 打开.exe");
   shell->Open(ui::Narrow(program));
   EXPECT_TRUE(test::PumpUntil([&] { return Exists(program + L".started"); }, 10000));
+}
+
+// A visible window of this process of the dialog class, as error boxes are.
+BOOL CALLBACK FindOwnDialog(HWND window, LPARAM found) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (process == GetCurrentProcessId() && IsWindowVisible(window) && std::wstring(name) == L"#32770") {
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+TEST(Shell, OpeningWhatIsMissingShowsNothing) {
+  // An error box would stop Open until answered: a watcher answers it.
+  std::atomic<bool> done{false};
+  std::atomic<int> dialogs{0};
+  std::thread watcher([&] {
+    while (!done) {
+      HWND dialog = nullptr;
+      EnumWindows(&FindOwnDialog, reinterpret_cast<LPARAM>(&dialog));
+      if (dialog) {
+        ++dialogs;
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+      }
+      Sleep(50);
+    }
+  });
+  auto shell = CreateShell();
   shell->Open("");
+  shell->Open(ui::Narrow(ScratchFolder()) + "\\没有这个文件.txt");
+  const std::wstring unknownKind = ScratchFolder() + L"\\no-program-for-this.zzqx";
+  test::WriteBytes(unknownKind, "x");
+  shell->Open(ui::Narrow(unknownKind));
+  test::Pump(1500);
+  done = true;
+  watcher.join();
+  EXPECT_EQ(dialogs, 0);
 }
 
 // ---- Questions -----------------------------------------------------------

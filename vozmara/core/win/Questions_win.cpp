@@ -12,7 +12,10 @@ class Win32Questions final : public Questions {
 
   bool AskYesNo(const std::string& text, const std::string& title) override {
     HWND owner = owner_ && IsWindow(owner_) ? owner_ : nullptr;
-    return MessageBoxW(owner, ui::Wide(text).c_str(), ui::Wide(title).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+    // A spoken command may come while the window is hidden or behind others:
+    // the question is brought to the front.
+    return MessageBoxW(owner, ui::Wide(text).c_str(), ui::Wide(title).c_str(),
+                       MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND) == IDYES;
   }
 
  private:

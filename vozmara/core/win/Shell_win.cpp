@@ -1,4 +1,4 @@
-// The shell: open, run without waiting, the Desktop and Favorites folders,
+// The shell: open (ShellExecuteEx), run without waiting, the Desktop and Favorites folders,
 // and the forced shutdown kinds.
 #include <windows.h>
 #include <knownfolders.h>
@@ -44,7 +44,15 @@ class Win32Shell final : public Shell {
  public:
   void Open(const std::string& target) override {
     if (target.empty()) return;
-    ShellExecuteW(nullptr, L"open", ui::Wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    const std::wstring file = ui::Wide(target);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    // Nothing is shown when it fails: no error box, no "Open with" dialog.
+    info.fMask = SEE_MASK_FLAG_NO_UI;
+    info.lpVerb = L"open";
+    info.lpFile = file.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    ShellExecuteExW(&info);
   }
 
   void Run(const std::string& commandLine) override {

@@ -79,10 +79,12 @@ bool SetSelectionTextInProcess(HWND window, const std::wstring& text) {
           done = answer != 0;
           break;
         case Sent::TimedOut:
-          // The message stays queued and the box may still read the block
-          // later: it is left in place (a few bytes) rather than freed under it.
+          // The message may still be handled once the program answers again
+          // (Windows does so, Wine drops it): the block is left in place
+          // rather than freed under the box, and the text is not sent a
+          // second way, which could double it.
           keep = true;
-          done = true;  // the text will arrive; sending it again would double it
+          done = true;
           break;
         case Sent::Failed:
           break;
