@@ -3,6 +3,7 @@
 // menu bar (through the program's report) and menu commands.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,7 +28,7 @@ class AppWindow {
   void MoveTo(int left, int top) const;
 
   // Controls by id; a missing control reads as empty, false or -1.
-  Hwnd Control(int id) const { return FindDescendant(window_, id); }
+  Hwnd Control(int id) const;
   std::string Text(int id) const;
   bool Checked(int id) const;  // BM_GETCHECK
   bool Shown(int id) const;
@@ -55,6 +56,8 @@ class AppWindow {
  private:
   Hwnd window_ = nullptr;
   unsigned long pid_ = 0;
+  // Controls found so far: a search walks every child through the server.
+  mutable std::map<int, Hwnd> controls_;
 };
 
 }  // namespace voz::e2e

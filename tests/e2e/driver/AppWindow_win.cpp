@@ -13,6 +13,14 @@
 
 namespace voz::e2e {
 
+Hwnd AppWindow::Control(int id) const {
+  auto known = controls_.find(id);
+  if (known != controls_.end() && IsAlive(known->second)) return known->second;
+  Hwnd found = FindDescendant(window_, id);
+  if (found != nullptr) controls_[id] = found;
+  return found;
+}
+
 bool AppWindow::TopMost() const { return (ExStyle(window_) & WS_EX_TOPMOST) != 0; }
 
 void AppWindow::MoveTo(int left, int top) const {
