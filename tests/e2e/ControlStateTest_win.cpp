@@ -68,7 +68,8 @@ TEST_P(MissingEngineTest, StartShowsTheMessageAndTheDownloadWindowAndChangesNoth
   if (c.chooseEnglish) {
     // While control is off the language buttons only change the choice.
     ASSERT_TRUE(Window().Click(英文单选框));
-    ASSERT_TRUE(WaitUntil([&] { return Window().Checked(英文单选框); }));
+    ASSERT_TRUE(WaitUntil([&] { return Window().Checked(英文单选框) && !Window().Checked(中文单选框); }))
+        << "英文 checked: " << Window().Checked(英文单选框) << ", 中文 checked: " << Window().Checked(中文单选框);
     EXPECT_FALSE(FindMessageBox(app.Id()));
   }
   ASSERT_TRUE(Window().Command(开始控制));
