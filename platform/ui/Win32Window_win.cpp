@@ -105,21 +105,14 @@ bool Win32Window::Create(HINSTANCE instance, WNDPROC procedure, void* userData, 
   for (const auto& c : design_.controls) {
     if (!IsContainer(c.kind)) CreateControl(c);
   }
-  // New children go below their older siblings: restore the design's order (later on top), with
-  // transparent labels, which belong to the background, and then the containers at the bottom.
-  for (const auto& c : design_.controls) {
-    if (HWND control = IsContainer(c.kind) ? nullptr : Control(c.id)) {
-      SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
-  }
-  for (const auto& c : design_.controls) {
-    if (HWND label = c.kind == ControlKind::TransparentLabel ? Control(c.id) : nullptr) {
-      SetWindowPos(label, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
-  }
-  for (const auto& c : design_.controls) {
-    if (HWND container = IsContainer(c.kind) ? Control(c.id) : nullptr) {
-      SetWindowPos(container, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // New children go below their older siblings, so the design's order is the z-order and the tab
+  // order, which radio-button groups follow. What others sit on goes under them: transparent labels
+  // (part of the background), then status bars, then the containers.
+  for (ControlKind under : {ControlKind::TransparentLabel, ControlKind::StatusBar, ControlKind::GroupBox}) {
+    for (const auto& c : design_.controls) {
+      if (HWND control = c.kind == under ? Control(c.id) : nullptr) {
+        SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      }
     }
   }
   return true;
