@@ -24,6 +24,8 @@ dist=$root/build/windows/dist
 program=$root/build/run/Vozmara
 mkdir -p "$program" "$root/build/screenshots"
 cp -f "$dist/Vozmara.exe" "$dist/vozctl.exe" "$dist/命令库.edb" "$program/"
+# A Chinese locale gives Wine code page 936 and its Chinese fonts.
+if locale -a 2>/dev/null | grep -qi '^zh_CN.utf8$'; then export LC_ALL=zh_CN.UTF-8; fi
 switches=(--speech=text "--speech-log=Z:${program//\//\\}\\speech.log" "$@")
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
