@@ -12,11 +12,16 @@
 #include <string>
 #include <vector>
 
-#include "speech/ComPtrWin32.h"
+#include "platform/win/ComPtr.h"
 #include "speech/MessageWindowWin32.h"
 #include "speech/SpeechRecognizer.h"
 
 namespace voz::speech::win {
+
+using ::voz::win::CoTaskString;
+using ::voz::win::ComApartment;
+using ::voz::win::ComPtr;
+using ::voz::win::CreateInstance;
 
 class SapiRecognizer final : public SpeechRecognizer {
  public:

@@ -9,10 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "speech/ComPtrWin32.h"
+#include "platform/win/ComPtr.h"
 #include "speech/SpeechSynthesizer.h"
 
 namespace voz::speech::win {
+
+using ::voz::win::CoTaskString;
+using ::voz::win::ComApartment;
+using ::voz::win::ComPtr;
+using ::voz::win::CreateInstance;
 
 class SapiSynthesizer final : public SpeechSynthesizer {
  public:

@@ -9,9 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "speech/ComPtrWin32.h"
+#include "platform/win/ComPtr.h"
 
 namespace voz::speech::win {
+
+using ::voz::win::CoTaskString;
+using ::voz::win::ComApartment;
+using ::voz::win::ComPtr;
+using ::voz::win::CreateInstance;
 
 std::wstring Wide(const std::string& utf8);
 std::string Utf8(const WCHAR* wide);

@@ -18,10 +18,6 @@ using library::BuiltinCommand;
 constexpr int kCtrl = 0x11;
 constexpr int kV = 0x56;
 
-void SetMode(MainContext& c, int checked) {
-  for (int id : {语音打字单选框, 语音控制单选框, 混合模式单选框}) c.window.SetChecked(id, id == checked);
-}
-
 void ShowCommandList(MainContext& c, bool show) {
   c.window.SetChecked(选择框1, show);
   c.window.SetVisible(EchoBox, show);
@@ -65,9 +61,9 @@ void RunBuiltin(MainContext& c, BuiltinCommand command) {
   switch (command) {
     case BuiltinCommand::ShowCommandList: ShowCommandList(c, true); break;
     case BuiltinCommand::HideCommandList: ShowCommandList(c, false); break;
-    case BuiltinCommand::ModeVoiceTyping: SetMode(c, 语音打字单选框); break;
-    case BuiltinCommand::ModeVoiceControl: SetMode(c, 语音控制单选框); break;
-    case BuiltinCommand::ModeMixed: SetMode(c, 混合模式单选框); break;
+    case BuiltinCommand::ModeVoiceTyping: SetRecognitionMode(c, 语音打字单选框); break;
+    case BuiltinCommand::ModeVoiceControl: SetRecognitionMode(c, 语音控制单选框); break;
+    case BuiltinCommand::ModeMixed: SetRecognitionMode(c, 混合模式单选框); break;
     case BuiltinCommand::StopControl: StopControl(c); break;
     case BuiltinCommand::ToggleWindow:
     case BuiltinCommand::ToggleWindowSecond: ToggleWindowVisibility(c); break;
@@ -108,6 +104,10 @@ void RunBuiltin(MainContext& c, BuiltinCommand command) {
 }
 
 }  // namespace
+
+void SetRecognitionMode(MainContext& c, int modeButton) {
+  for (int id : {语音打字单选框, 语音控制单选框, 混合模式单选框}) c.window.SetChecked(id, id == modeButton);
+}
 
 std::vector<int> KeysToPress(int first, int second, int third) {
   using library::NoKey;

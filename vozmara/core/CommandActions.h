@@ -26,6 +26,9 @@ void PressChatSend(MainContext& c);
 // pressable (a missing first or second key before a third one).
 std::vector<int> KeysToPress(int first, int second, int third);
 
+// Checks one of the three mode buttons (语音打字单选框, 语音控制单选框, 混合模式单选框) and unchecks the others.
+void SetRecognitionMode(MainContext& c, int modeButton);
+
 // One step of the volume slider up or down, then applied to the system volume.
 void VolumeStep(MainContext& c, bool up);
 

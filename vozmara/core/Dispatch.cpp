@@ -22,10 +22,6 @@ void EchoCommand(MainContext& c, const std::string& phrase) { c.window.AppendTex
 void EchoTyped(MainContext& c, const std::string& phrase) { c.window.AppendText(EchoBox, phrase + "\r\n"); }
 void SelectRow(MainContext& c, int row) { c.window.SetListSelection(CommandListBox, row); }
 
-void SetMode(MainContext& c, int checked) {
-  for (int id : {语音打字单选框, 语音控制单选框, 混合模式单选框}) c.window.SetChecked(id, id == checked);
-}
-
 // Paste, unless the echo box has the focus: the phrase would land there twice.
 void PasteUnlessEchoFocused(MainContext& c, const std::string& phrase) {
   if (!c.window.HasFocus(EchoBox)) PasteText(c, phrase);
@@ -44,11 +40,11 @@ bool NumberEntry(MainContext& c, const std::string& phrase) {
 
 void VoiceTyping(MainContext& c, const std::string& phrase) {
   if (EntryIs(c, BuiltinCommand::ModeVoiceControl, phrase)) {
-    SetMode(c, 语音控制单选框);
+    SetRecognitionMode(c, 语音控制单选框);
     SelectRow(c, Position(BuiltinCommand::ModeVoiceControl) - 1);
     EchoCommand(c, phrase);
   } else if (EntryIs(c, BuiltinCommand::ModeMixed, phrase)) {
-    SetMode(c, 混合模式单选框);
+    SetRecognitionMode(c, 混合模式单选框);
     SelectRow(c, Position(BuiltinCommand::ModeMixed) - 1);
     EchoCommand(c, phrase);
   } else if (EntryIs(c, BuiltinCommand::StopControl, phrase)) {

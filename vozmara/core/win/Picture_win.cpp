@@ -3,29 +3,14 @@
 #include <windows.h>
 #include <wincodec.h>
 
+#include "platform/win/ComPtr.h"
 #include "vozmara/core/win/Adapters_win.h"
 
 namespace voz::core::win {
 
 namespace {
 
-// Releases a COM pointer when it goes out of scope.
-template <typename T>
-class Com {
- public:
-  Com() = default;
-  ~Com() {
-    if (p_) p_->Release();
-  }
-  Com(const Com&) = delete;
-  Com& operator=(const Com&) = delete;
-  T** Out() { return &p_; }
-  T* operator->() const { return p_; }
-  T* Get() const { return p_; }
-
- private:
-  T* p_ = nullptr;
-};
+using voz::win::ComPtr;
 
 // Larger pictures are refused rather than risk an overflow or a huge bitmap.
 constexpr UINT kMaxSide = 16384;
@@ -34,25 +19,25 @@ constexpr UINT kMaxSide = 16384;
 
 HBITMAP DecodePicture(const std::string& bytes) {
   if (bytes.empty() || bytes.size() > 0x7FFFFFFF) return nullptr;
-  Com<IWICImagingFactory> factory;
+  ComPtr<IWICImagingFactory> factory;
   if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                              reinterpret_cast<void**>(factory.Out())))) {
+                              reinterpret_cast<void**>(factory.Put())))) {
     return nullptr;
   }
-  Com<IWICStream> stream;
-  if (FAILED(factory->CreateStream(stream.Out()))) return nullptr;
+  ComPtr<IWICStream> stream;
+  if (FAILED(factory->CreateStream(stream.Put()))) return nullptr;
   // The stream reads the caller's bytes in place; they outlive it.
   auto* data = reinterpret_cast<BYTE*>(const_cast<char*>(bytes.data()));
   if (FAILED(stream->InitializeFromMemory(data, static_cast<DWORD>(bytes.size())))) return nullptr;
-  Com<IWICBitmapDecoder> decoder;
+  ComPtr<IWICBitmapDecoder> decoder;
   if (FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand,
-                                              decoder.Out()))) {
+                                              decoder.Put()))) {
     return nullptr;
   }
-  Com<IWICBitmapFrameDecode> frame;
-  if (FAILED(decoder->GetFrame(0, frame.Out()))) return nullptr;
-  Com<IWICFormatConverter> converter;
-  if (FAILED(factory->CreateFormatConverter(converter.Out()))) return nullptr;
+  ComPtr<IWICBitmapFrameDecode> frame;
+  if (FAILED(decoder->GetFrame(0, frame.Put()))) return nullptr;
+  ComPtr<IWICFormatConverter> converter;
+  if (FAILED(factory->CreateFormatConverter(converter.Put()))) return nullptr;
   if (FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
                                    WICBitmapPaletteTypeCustom))) {
     return nullptr;

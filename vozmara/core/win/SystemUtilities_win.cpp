@@ -13,29 +13,14 @@
 
 #include "platform/files/FileSystem.h"
 #include "platform/ui/Win32Window.h"
+#include "platform/win/ComPtr.h"
 #include "vozmara/core/win/ActionAdapters_win.h"
 
 namespace voz::core::win {
 
 namespace {
 
-// Releases a COM pointer when it goes out of scope.
-template <typename T>
-class Com {
- public:
-  Com() = default;
-  ~Com() {
-    if (p_) p_->Release();
-  }
-  Com(const Com&) = delete;
-  Com& operator=(const Com&) = delete;
-  T** Out() { return &p_; }
-  T* operator->() const { return p_; }
-  T* Get() const { return p_; }
-
- private:
-  T* p_ = nullptr;
-};
+using voz::win::ComPtr;
 
 // ---- Paths and deletion ---------------------------------------------------
 
@@ -300,9 +285,9 @@ BOOL CALLBACK CollectMinimizable(HWND window, LPARAM list) {
 
 // The shell's own command, when the shell offers it (Wine's answers E_NOTIMPL).
 bool ShellCommand(bool minimize) {
-  Com<IShellDispatch> shell;
+  ComPtr<IShellDispatch> shell;
   if (FAILED(CoCreateInstance(CLSID_Shell, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IShellDispatch,
-                              reinterpret_cast<void**>(shell.Out())))) {
+                              reinterpret_cast<void**>(shell.Put())))) {
     return false;
   }
   return SUCCEEDED(minimize ? shell->MinimizeAll() : shell->UndoMinimizeALL());
@@ -359,21 +344,21 @@ bool GrabScreen(ScreenPicture& picture) {
 
 // The picture as JPEG file bytes (Windows Imaging Component's encoder).
 std::string EncodeJpeg(ScreenPicture& picture) {
-  Com<IWICImagingFactory> factory;
+  ComPtr<IWICImagingFactory> factory;
   if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                              reinterpret_cast<void**>(factory.Out())))) {
+                              reinterpret_cast<void**>(factory.Put())))) {
     return {};
   }
-  Com<IStream> stream;
-  if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, stream.Out()))) return {};
-  Com<IWICBitmapEncoder> encoder;
-  if (FAILED(factory->CreateEncoder(GUID_ContainerFormatJpeg, nullptr, encoder.Out())) ||
+  ComPtr<IStream> stream;
+  if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, stream.Put()))) return {};
+  ComPtr<IWICBitmapEncoder> encoder;
+  if (FAILED(factory->CreateEncoder(GUID_ContainerFormatJpeg, nullptr, encoder.Put())) ||
       FAILED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache))) {
     return {};
   }
-  Com<IWICBitmapFrameEncode> frame;
-  Com<IPropertyBag2> options;
-  if (FAILED(encoder->CreateNewFrame(frame.Out(), options.Out()))) return {};
+  ComPtr<IWICBitmapFrameEncode> frame;
+  ComPtr<IPropertyBag2> options;
+  if (FAILED(encoder->CreateNewFrame(frame.Put(), options.Put()))) return {};
   if (options.Get()) {
     PROPBAG2 name{};
     name.pstrName = const_cast<LPOLESTR>(L"ImageQuality");

@@ -7,7 +7,7 @@
 
 #include <utility>
 
-namespace voz::speech::win {
+namespace voz::win {
 
 template <class T>
 class ComPtr {
@@ -86,4 +86,4 @@ class ComApartment {
   bool initialised_;
 };
 
-}  // namespace voz::speech::win
+}  // namespace voz::win
