@@ -1,34 +1,18 @@
 // The mute of the default playback device: Core Audio's endpoint volume,
 // else the winmm mixer's mute control of the speakers line.
 #include <windows.h>
-#include <endpointvolume.h>
-#include <mmdeviceapi.h>
 #include <mmsystem.h>
 
 #include "vozmara/core/win/ActionAdapters_win.h"
+#include "vozmara/core/win/EndpointVolume_win.h"
 
 namespace voz::core::win {
 
 namespace {
 
 bool SetEndpointMute(bool muted) {
-  IMMDeviceEnumerator* enumerator = nullptr;
-  if (FAILED(CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_INPROC_SERVER,
-                              __uuidof(IMMDeviceEnumerator), reinterpret_cast<void**>(&enumerator)))) {
-    return false;
-  }
-  IMMDevice* device = nullptr;
-  HRESULT hr = enumerator->GetDefaultAudioEndpoint(eRender, eConsole, &device);
-  enumerator->Release();
-  if (FAILED(hr)) return false;
-  IAudioEndpointVolume* volume = nullptr;
-  hr = device->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_INPROC_SERVER, nullptr,
-                        reinterpret_cast<void**>(&volume));
-  device->Release();
-  if (FAILED(hr)) return false;
-  hr = volume->SetMute(muted ? TRUE : FALSE, nullptr);
-  volume->Release();
-  return SUCCEEDED(hr);  // S_FALSE: it was so already
+  const auto volume = DefaultEndpointVolume();
+  return volume && SUCCEEDED(volume->SetMute(muted ? TRUE : FALSE, nullptr));  // S_FALSE: it was so already
 }
 
 bool SetMixerMute(bool muted) {

@@ -4,12 +4,12 @@
 // E_NOTIMPL there, while its mixer works inside one process).
 #include <windows.h>
 #include <endpointvolume.h>
-#include <mmdeviceapi.h>
 #include <mmsystem.h>
 
 #include <cmath>
 
 #include "vozmara/core/win/Adapters_win.h"
+#include "vozmara/core/win/EndpointVolume_win.h"
 
 namespace voz::core::win {
 
@@ -34,22 +34,8 @@ class CoreAudioVolume {
 
   bool Open() {
     Close();
-    IMMDeviceEnumerator* enumerator = nullptr;
-    if (FAILED(CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_INPROC_SERVER,
-                                __uuidof(IMMDeviceEnumerator), reinterpret_cast<void**>(&enumerator)))) {
-      return false;
-    }
-    IMMDevice* device = nullptr;
-    HRESULT hr = enumerator->GetDefaultAudioEndpoint(eRender, eConsole, &device);
-    enumerator->Release();
-    if (FAILED(hr)) return false;
-    hr = device->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_INPROC_SERVER, nullptr,
-                          reinterpret_cast<void**>(&volume_));
-    device->Release();
-    if (FAILED(hr)) {
-      volume_ = nullptr;
-      return false;
-    }
+    volume_ = DefaultEndpointVolume();
+    if (!volume_) return false;
     UINT channels = 0;
     float probe = 0;
     if (FAILED(volume_->GetChannelCount(&channels)) || channels == 0 ||
@@ -62,12 +48,11 @@ class CoreAudioVolume {
   }
 
   void Close() {
-    if (volume_) volume_->Release();
-    volume_ = nullptr;
+    volume_.Reset();
     channels_ = 0;
   }
 
-  bool IsOpen() const { return volume_ != nullptr; }
+  bool IsOpen() const { return static_cast<bool>(volume_); }
 
   bool Read(unsigned& left, unsigned& right) {
     if (!volume_) return false;
@@ -95,7 +80,7 @@ class CoreAudioVolume {
   }
 
  private:
-  IAudioEndpointVolume* volume_ = nullptr;
+  voz::win::ComPtr<IAudioEndpointVolume> volume_;
   UINT channels_ = 0;
 };
 
