@@ -92,18 +92,23 @@ void NothingMatched(MainContext& c, const std::string& phrase) {
 
 }  // namespace
 
-std::string PausePhrase(const MainContext& c) {
-  if (c.state.numberEntry.on) return c.state.numberEntry.pausePhrase;
+namespace {
+
+// Entry `position` of the phrase list, empty when the list is shorter.
+std::string EntryAt(const MainContext& c, BuiltinCommand command) {
   const auto& entries = c.library.Phrases().entries;
-  const size_t index = Position(BuiltinCommand::PauseControl) - 1;
+  const size_t index = static_cast<size_t>(Position(command)) - 1;
   return index < entries.size() ? entries[index] : std::string();
 }
 
+}  // namespace
+
+std::string PausePhrase(const MainContext& c) {
+  return c.state.numberEntry.on ? c.state.numberEntry.pausePhrase : EntryAt(c, BuiltinCommand::PauseControl);
+}
+
 std::string ResumePhrase(const MainContext& c) {
-  if (c.state.numberEntry.on) return c.state.numberEntry.resumePhrase;
-  const auto& entries = c.library.Phrases().entries;
-  const size_t index = Position(BuiltinCommand::ResumeControl) - 1;
-  return index < entries.size() ? entries[index] : std::string();
+  return c.state.numberEntry.on ? c.state.numberEntry.resumePhrase : EntryAt(c, BuiltinCommand::ResumeControl);
 }
 
 void DispatchPhrase(MainContext& c, const std::string& phrase) {
