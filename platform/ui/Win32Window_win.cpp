@@ -498,7 +498,13 @@ bool Win32Window::MenuVisible(int id) const {
 void Win32Window::SetMenuVisible(int id, bool visible) {
   if (menus_[id].visible == visible) return;
   menus_[id].visible = visible;
-  // Win32 menus cannot hide an entry: build them anew from the model.
+  if (!visible) {
+    // Hiding is removing the entry; the model keeps it for showing it again.
+    DeleteMenu(menuBar_, static_cast<UINT>(id), MF_BYCOMMAND);
+    DrawMenuBar(hwnd_);
+    return;
+  }
+  // Win32 menus cannot insert an entry by command id: build them anew from the model.
   RebuildMenuBar();
 }
 

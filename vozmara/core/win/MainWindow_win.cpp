@@ -193,9 +193,14 @@ void MainWindow::PaintSkin(HDC dc) {
   GetObjectW(skin_, sizeof info, &info);
   HDC memory = CreateCompatibleDC(dc);
   HGDIOBJ old = SelectObject(memory, skin_);
-  SetStretchBltMode(dc, HALFTONE);
-  StretchBlt(dc, window_.Scale(picture->x), window_.Scale(picture->y), window_.Scale(picture->width),
-             window_.Scale(picture->height), memory, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+  const int x = window_.Scale(picture->x), y = window_.Scale(picture->y);
+  const int width = window_.Scale(picture->width), height = window_.Scale(picture->height);
+  if (width == info.bmWidth && height == info.bmHeight) {
+    BitBlt(dc, x, y, width, height, memory, 0, 0, SRCCOPY);
+  } else {
+    SetStretchBltMode(dc, HALFTONE);
+    StretchBlt(dc, x, y, width, height, memory, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+  }
   SelectObject(memory, old);
   DeleteDC(memory);
 }
