@@ -11,14 +11,6 @@ namespace voz::e2e {
 
 namespace {
 
-std::wstring FromDefinition(const char* utf8) {
-  std::wstring path = Widen(utf8);
-  for (auto& c : path) {
-    if (c == L'/') c = L'\\';
-  }
-  return path;
-}
-
 DWORD ThreadOf(Hwnd window) { return GetWindowThreadProcessId(window, nullptr); }
 
 // The window that has the keyboard focus in the thread of `window`.
@@ -31,8 +23,8 @@ Hwnd FocusOfThread(Hwnd window) {
 
 }  // namespace
 
-std::wstring ClickProbeExe() { return FromDefinition(VOZ_E2E_CLICK_PROBE); }
-std::wstring SnapshotCopyDir() { return FromDefinition(VOZ_E2E_SNAPSHOT_DIR); }
+std::wstring ClickProbeExe() { return PathFromDefinition(VOZ_E2E_CLICK_PROBE); }
+std::wstring SnapshotCopyDir() { return PathFromDefinition(VOZ_E2E_SNAPSHOT_DIR); }
 
 std::wstring DesktopFolder() {
   PWSTR path = nullptr;

@@ -4,10 +4,7 @@
 
 namespace voz::e2e {
 
-namespace {
-
-// Compile definitions hold "/" or "\" separated paths; Win32 calls get "\".
-std::wstring FromDefinition(const char* utf8) {
+std::wstring PathFromDefinition(const char* utf8) {
   std::wstring path = Widen(utf8);
   for (auto& c : path) {
     if (c == L'/') c = L'\\';
@@ -15,13 +12,11 @@ std::wstring FromDefinition(const char* utf8) {
   return path;
 }
 
-}  // namespace
-
-std::wstring DistDir() { return FromDefinition(VOZ_E2E_DIST_DIR); }
-std::wstring RunsDir() { return FromDefinition(VOZ_E2E_RUNS_DIR); }
-std::wstring FailuresDir() { return FromDefinition(VOZ_E2E_FAILURES_DIR); }
-std::wstring ChatProbeExe() { return FromDefinition(VOZ_E2E_CHAT_PROBE); }
-std::wstring ShippedLibraryText() { return FromDefinition(VOZ_E2E_LIBRARY_TEXT); }
+std::wstring DistDir() { return PathFromDefinition(VOZ_E2E_DIST_DIR); }
+std::wstring RunsDir() { return PathFromDefinition(VOZ_E2E_RUNS_DIR); }
+std::wstring FailuresDir() { return PathFromDefinition(VOZ_E2E_FAILURES_DIR); }
+std::wstring ChatProbeExe() { return PathFromDefinition(VOZ_E2E_CHAT_PROBE); }
+std::wstring ShippedLibraryText() { return PathFromDefinition(VOZ_E2E_LIBRARY_TEXT); }
 
 std::wstring Widen(std::string_view utf8) {
   const std::u16string wide = text::Utf8ToUtf16(utf8);

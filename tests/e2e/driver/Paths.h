@@ -13,6 +13,9 @@ std::wstring FailuresDir();      // screenshots of failed tests
 std::wstring ChatProbeExe();     // the stand-in for the QQ chat window
 std::wstring ShippedLibraryText();  // resources/command-library.txt
 
+// A path from a compile definition ("/" or "\" separated), with "\" as Win32 calls want.
+std::wstring PathFromDefinition(const char* utf8);
+
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
 
